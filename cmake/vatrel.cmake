@@ -1,0 +1,60 @@
+# Project-wide helpers: warnings, sanitizers, GoogleTest for both presets, Wine test runs.
+
+# Our own code builds warning-free, warnings as errors.
+function(vatrel_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+# Host test code runs under AddressSanitizer and UBSan.
+set(VATREL_SANITIZE_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+function(vatrel_sanitize target)
+    if(NOT WIN32)
+        target_compile_options(${target} PRIVATE ${VATREL_SANITIZE_FLAGS})
+        target_link_options(${target} PRIVATE ${VATREL_SANITIZE_FLAGS})
+    endif()
+endfunction()
+
+# GoogleTest: Debian's prebuilt library natively; its shipped sources built with
+# the cross compiler for Windows.
+if(WIN32)
+    set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+    add_library(vatrel_gtest INTERFACE)
+    target_link_libraries(vatrel_gtest INTERFACE gtest gmock)
+    add_library(vatrel_gtest_main INTERFACE)
+    target_link_libraries(vatrel_gtest_main INTERFACE gtest_main gmock)
+else()
+    find_package(GTest REQUIRED)
+    add_library(vatrel_gtest INTERFACE)
+    target_link_libraries(vatrel_gtest INTERFACE GTest::gtest GTest::gmock)
+    add_library(vatrel_gtest_main INTERFACE)
+    target_link_libraries(vatrel_gtest_main INTERFACE GTest::gtest_main GTest::gmock)
+endif()
+
+# A Wine test session (one Xvfb, one persistent wineserver) brackets every
+# Windows test; tests made with vatrel_add_test join it.
+if(WIN32)
+    add_test(NAME wine_session_start COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-session start)
+    add_test(NAME wine_session_stop COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-session stop)
+    set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine)
+    set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
+    # Each build tree has its own prefix, so separate trees can test at once.
+    set(VATREL_WINE_ENV "VATREL_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix")
+    set_tests_properties(wine_session_start wine_session_stop PROPERTIES ENVIRONMENT "${VATREL_WINE_ENV}")
+endif()
+
+# Adds a GoogleTest executable as one CTest test: sanitized on the host, run
+# under Wine (the crosscompiling emulator) on win64.
+function(vatrel_add_test name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} vatrel_gtest_main)
+    vatrel_warnings(${name})
+    vatrel_sanitize(${name})
+    add_test(NAME ${name} COMMAND ${name})
+    if(WIN32)
+        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${VATREL_WINE_ENV}")
+    endif()
+endfunction()

@@ -1,0 +1,96 @@
+// Drive state: start-up normalisation and the per-frame motion along the course table.
+#include "drive.h"
+
+#include "angle.h"
+#include "course.h"
+
+DriveStateData DriveState = kDriveStart;
+
+namespace {
+
+// Course translation from the car position; x and z negated, y is the height.
+void DerivePosition(DriveStateData& s)
+{
+    s.fPosX = static_cast<float>(static_cast<double>(-s.wx) / 1000.0);
+    s.fPosY = static_cast<float>(static_cast<double>(s.wz) / 1000.0);
+    s.fPosZ = static_cast<float>(static_cast<double>(-s.wy) / 1000.0);
+}
+
+void WrapCourseAngles(DriveStateData& s)
+{
+    s.crs_rot_x = WrapAngle(s.crs_rot_x);
+    s.crs_rot_y = WrapAngle(s.crs_rot_y);
+    s.crs_rot_z = WrapAngle(s.crs_rot_z);
+    s.fCrsRotX = AngleToRadians(s.crs_rot_x);
+    s.fCrsRotY = AngleToRadians(s.crs_rot_y);
+    s.fCrsRotZ = AngleToRadians(s.crs_rot_z);
+}
+
+void WrapCarAngles(DriveStateData& s)
+{
+    s.car_rot_x = WrapAngle(s.car_rot_x);
+    s.car_rot_y = WrapAngle(s.car_rot_y);
+    s.car_rot_z = WrapAngle(s.car_rot_z);
+    s.fCarRotX = AngleToRadians(s.car_rot_x);
+    s.fCarRotY = AngleToRadians(s.car_rot_y);
+    s.fCarRotZ = AngleToRadians(s.car_rot_z);
+}
+
+void WrapTravelAngles(DriveStateData& s)
+{
+    s.vect_x = WrapAngle(s.vect_x);
+    s.vect_y = WrapAngle(s.vect_y);
+    s.vect_z = WrapAngle(s.vect_z);
+}
+
+// Each product with a table value is divided by 4096 on its own, truncating
+// toward zero (C++ '/'); a shift would round negative steps the other way.
+void Move(DriveStateData& s)
+{
+    int32_t t = s.speed * -CosOf(s.vect_y);
+    t /= kFixedOne;
+    t *= CosOf(s.vect_x);
+    t /= kFixedOne;
+    s.wx += t;
+    s.wy += s.speed * SinOf(s.vect_y) / kFixedOne;
+    s.wz += s.speed * SinOf(s.vect_x) / kFixedOne;
+}
+
+}  // namespace
+
+void ResetDrive()
+{
+    DriveStateData& s = DriveState;
+    WrapTravelAngles(s);
+    WrapCourseAngles(s);
+    WrapCarAngles(s);
+    DerivePosition(s);
+}
+
+void UpdateDrive(uint16_t wButtons)
+{
+    DriveStateData& s = DriveState;
+    const int32_t count = CourseTable.plate_count;
+    s.plate_pos %= count;
+    if ((wButtons & kButtonA) == 0) {
+        s.speed = 0;
+        return;
+    }
+
+    const CoursePlate& taken = CourseTable.plates[s.plate_pos];
+    s.speed = taken.speed;
+    s.vect_y += taken.dvect_y;
+    s.vect_x += taken.dvect_x;
+    s.plate_pos += 1;
+    WrapTravelAngles(s);
+
+    // The course turns by the next plate's deltas, one frame ahead of the car.
+    const CoursePlate& next = CourseTable.plates[s.plate_pos % count];
+    s.crs_rot_x -= next.dvect_x;
+    s.crs_rot_y -= next.dvect_y;
+    WrapCourseAngles(s);
+    WrapCarAngles(s);
+
+    Move(s);
+    DerivePosition(s);
+}
