@@ -1,0 +1,11 @@
+// The message and frame loop: one message per pass, a frame whenever the queue is empty.
+#pragma once
+
+#include <windows.h>
+
+// Polls the pads, advances the drive by slot 0's buttons and renders onto hdc.
+void RunFrame(HDC hdc);
+
+// Runs until the quit message has been taken; returns its wParam (the exit
+// code). pd3dDevice must exist and the drive state be reset.
+WPARAM RunFrameLoop(HDC hdc);

@@ -1,0 +1,86 @@
+// Device set-up and release.
+#include "device.h"
+
+#include <d3dx9.h>
+
+#include "mesh_model.h"
+#include "message_box.h"
+#include "messages.h"
+
+IDirect3D9* pD3D = nullptr;
+IDirect3DDevice9* pd3dDevice = nullptr;
+
+namespace {
+
+// A windowed device with the window's client size, the display's format and a
+// 16-bit depth buffer.
+D3DPRESENT_PARAMETERS MakePresentParameters() {
+    D3DPRESENT_PARAMETERS d3dpp;
+    ZeroMemory(&d3dpp, sizeof(d3dpp));
+    d3dpp.Windowed = TRUE;
+    d3dpp.SwapEffect = D3DSWAPEFFECT_DISCARD;
+    d3dpp.BackBufferFormat = D3DFMT_UNKNOWN;
+    d3dpp.BackBufferCount = 1;
+    d3dpp.EnableAutoDepthStencil = TRUE;
+    d3dpp.AutoDepthStencilFormat = D3DFMT_D16;
+    return d3dpp;
+}
+
+HRESULT CreateDeviceOfType(HWND hWnd, D3DDEVTYPE type, D3DPRESENT_PARAMETERS* d3dpp) {
+    pd3dDevice = nullptr;
+    const HRESULT hr = pD3D->CreateDevice(D3DADAPTER_DEFAULT, type, hWnd, D3DCREATE_MIXED_VERTEXPROCESSING,
+                                          d3dpp, &pd3dDevice);
+    if (FAILED(hr)) pd3dDevice = nullptr;
+    return hr;
+}
+
+// Hardware first; when it is refused, the notice, then the reference device
+// with the very same parameters.
+HRESULT CreateDevice(HWND hWnd) {
+    D3DPRESENT_PARAMETERS d3dpp = MakePresentParameters();
+    if (SUCCEEDED(CreateDeviceOfType(hWnd, D3DDEVTYPE_HAL, &d3dpp))) return S_OK;
+    ShowMessage(kMsgHalRefused, nullptr);
+    if (SUCCEEDED(CreateDeviceOfType(hWnd, D3DDEVTYPE_REF, &d3dpp))) return S_OK;
+    ShowMessage(kMsgDeviceFailed, nullptr);
+    return E_FAIL;
+}
+
+void SetFixedRenderStates() {
+    pd3dDevice->SetRenderState(D3DRS_ZENABLE, D3DZB_TRUE);
+    pd3dDevice->SetRenderState(D3DRS_LIGHTING, TRUE);
+    pd3dDevice->SetRenderState(D3DRS_AMBIENT, 0x00111111);
+    pd3dDevice->SetRenderState(D3DRS_SPECULARENABLE, TRUE);
+}
+
+}  // namespace
+
+HRESULT InitD3D(HWND hWnd) {
+    pD3D = Direct3DCreate9(D3D_SDK_VERSION);
+    if (pD3D == nullptr) {
+        ShowMessage(kMsgDirect3DFailed, "");
+        return E_FAIL;
+    }
+    if (FAILED(CreateDevice(hWnd))) {
+        // The program ends right after a failed start-up, without Cleanup.
+        pD3D->Release();
+        pD3D = nullptr;
+        return E_FAIL;
+    }
+    LoadXFile(&models[kCourseModel], "crs.x", D3DXVECTOR3(0.0f, 0.0f, 0.0f));
+    LoadXFile(&models[kCarModel], "F1.x", D3DXVECTOR3(0.0f, 0.0f, 0.0f));
+    SetFixedRenderStates();
+    return S_OK;
+}
+
+void Cleanup() {
+    ReleaseModel(&models[kCourseModel]);
+    ReleaseModel(&models[kCarModel]);
+    if (pd3dDevice != nullptr) {
+        pd3dDevice->Release();
+        pd3dDevice = nullptr;
+    }
+    if (pD3D != nullptr) {
+        pD3D->Release();
+        pD3D = nullptr;
+    }
+}

@@ -1,0 +1,52 @@
+// Test support: window and device read-back.
+#include "test_window.h"
+
+HWND CreateTestWindow() {
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSEXA wc = {};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "VatrelTestWindow";
+        RegisterClassExA(&wc);
+        registered = true;
+    }
+    HWND hWnd = CreateWindowExA(0, "VatrelTestWindow", "test", WS_OVERLAPPEDWINDOW, 100, 100, 800, 600, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    ShowWindow(hWnd, SW_SHOW);
+    UpdateWindow(hWnd);
+    return hWnd;
+}
+
+D3DCOLOR ReadBackBufferPixel(IDirect3DDevice9* device, UINT x, UINT y) {
+    IDirect3DSurface9* backBuffer = nullptr;
+    device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer);
+    D3DSURFACE_DESC desc;
+    backBuffer->GetDesc(&desc);
+    IDirect3DSurface9* copy = nullptr;
+    device->CreateOffscreenPlainSurface(desc.Width, desc.Height, desc.Format, D3DPOOL_SYSTEMMEM, &copy, nullptr);
+    device->GetRenderTargetData(backBuffer, copy);
+    D3DLOCKED_RECT locked;
+    copy->LockRect(&locked, nullptr, D3DLOCK_READONLY);
+    const auto* row = static_cast<const BYTE*>(locked.pBits) + static_cast<size_t>(y) * locked.Pitch;
+    const D3DCOLOR color = reinterpret_cast<const D3DCOLOR*>(row)[x];
+    copy->UnlockRect();
+    copy->Release();
+    backBuffer->Release();
+    return color;
+}
+
+bool DrainQueueForQuit(WPARAM* exitCode) {
+    bool quit = false;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            quit = true;
+            *exitCode = msg.wParam;
+        } else {
+            DispatchMessageA(&msg);
+        }
+    }
+    return quit;
+}
