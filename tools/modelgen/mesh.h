@@ -1,0 +1,59 @@
+// The in-memory mesh that the model generator builds and the .x writer prints.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct Vec3 {
+    double x, y, z;
+};
+
+inline Vec3 operator+(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+inline Vec3 operator-(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+inline Vec3 operator*(Vec3 a, double s) { return {a.x * s, a.y * s, a.z * s}; }
+inline double Dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+inline Vec3 Cross(Vec3 a, Vec3 b)
+{
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+double Length(Vec3 v);
+// v scaled to length 1; the zero vector stays zero.
+Vec3 Normalized(Vec3 v);
+
+struct Vertex {
+    Vec3 pos;
+    Vec3 normal;  // unit length
+    double u, v;  // texture coordinates; 0 where the material has no texture
+};
+
+// One triangle in the winding Direct3D draws by default: clockwise seen from
+// the front, so Cross(b - a, c - a) points out of the front face.
+struct Face {
+    uint32_t a, b, c;
+    uint32_t material;  // index into Mesh::materials, and so the subset
+};
+
+struct Colour {
+    double r, g, b;
+};
+
+struct Material {
+    Colour diffuse;
+    Colour emissive;     // lets the sides the light misses still read
+    std::string texture; // file name beside the model; empty for none
+};
+
+struct Mesh {
+    std::vector<Vertex> vertices;
+    std::vector<Face> faces;
+    std::vector<Material> materials;
+};
+
+// Appends a material and returns its index.
+uint32_t AddMaterial(Mesh& mesh, const Material& material);
+
+// Readies a mesh for writing: faces grouped by material in a stable order (the
+// loader sorts them so anyway) and materials no face uses dropped, so that
+// every material is one non-empty subset.
+void FinishMesh(Mesh& mesh);

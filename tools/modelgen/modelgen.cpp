@@ -1,0 +1,24 @@
+// modelgen: writes crs.x, F1.x and their textures into a folder (normally assets/).
+#include <cstdio>
+#include <fstream>
+
+#include "assets.h"
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: modelgen OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const std::string folder = argv[1];
+    for (const AssetFile& file : GenerateAssets()) {
+        const std::string path = folder + "/" + file.name;
+        std::ofstream out(path, std::ios::binary);
+        out.write(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
+        if (!out) {
+            std::fprintf(stderr, "modelgen: cannot write %s\n", path.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}

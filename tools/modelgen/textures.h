@@ -1,0 +1,32 @@
+// The texture images of both models, drawn in code: broad shapes and soft
+// noise only, since the device samples them with point filtering and no mip-maps.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "bitmap.h"
+
+struct NamedImage {
+    std::string file;  // the name the materials use, e.g. "road.bmp"
+    Image image;
+};
+
+// Road surfaces, 64 x 64, u across the road (0 = left edge), v along it (one
+// repeat per two plates): plain asphalt with edge lines; the same with red and
+// white kerbs (red on v < 0.5); and the kerbed road with a chequered band at
+// both ends of v, which meets across the start point.
+Image RoadImage();
+Image KerbImage();
+Image StartImage();
+// Grass with soft light and dark patches, tiling seamlessly, 64 x 64.
+Image GrassImage();
+// Distance board, 32 x 32: `bars` (1..3) white slanted bars on blue.
+Image BoardImage(int bars);
+// Chequered banner over the start, 64 x 16.
+Image BannerImage();
+// Race number plate, 64 x 64: a white disc on the livery red with a black digit.
+Image NumberImage(int digit);
+
+// Every texture file of both models.
+std::vector<NamedImage> AllTextures();

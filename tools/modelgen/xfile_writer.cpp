@@ -1,0 +1,102 @@
+// Text .x output: header, vertices, faces, normals, texture coordinates, materials.
+#include "xfile_writer.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Six decimals; a value that prints as zero is always "0.000000", never "-0.000000".
+std::string Number(double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6f", value);
+    if (std::strcmp(text, "-0.000000") == 0) {
+        return "0.000000";
+    }
+    return text;
+}
+
+// Array separator: ',' between elements, ';' after the last one.
+const char* Separator(size_t index, size_t count) { return index + 1 < count ? "," : ";"; }
+
+void AppendFaces(std::string& out, const Mesh& mesh, const char* indent)
+{
+    out += indent + std::to_string(mesh.faces.size()) + ";\n";
+    for (size_t i = 0; i < mesh.faces.size(); ++i) {
+        const Face& f = mesh.faces[i];
+        out += indent + std::string("3;") + std::to_string(f.a) + "," + std::to_string(f.b) + "," +
+               std::to_string(f.c) + ";" + Separator(i, mesh.faces.size()) + "\n";
+    }
+}
+
+void AppendVectors(std::string& out, const Mesh& mesh, bool normals, const char* indent)
+{
+    out += indent + std::to_string(mesh.vertices.size()) + ";\n";
+    for (size_t i = 0; i < mesh.vertices.size(); ++i) {
+        const Vec3 v = normals ? mesh.vertices[i].normal : mesh.vertices[i].pos;
+        out += indent + Number(v.x) + ";" + Number(v.y) + ";" + Number(v.z) + ";" +
+               Separator(i, mesh.vertices.size()) + "\n";
+    }
+}
+
+void AppendTextureCoords(std::string& out, const Mesh& mesh)
+{
+    out += " MeshTextureCoords {\n";
+    out += "  " + std::to_string(mesh.vertices.size()) + ";\n";
+    for (size_t i = 0; i < mesh.vertices.size(); ++i) {
+        const Vertex& v = mesh.vertices[i];
+        out += "  " + Number(v.u) + ";" + Number(v.v) + ";" + Separator(i, mesh.vertices.size()) + "\n";
+    }
+    out += " }\n";
+}
+
+std::string ColourLine(const Colour& c, const char* alpha)
+{
+    return Number(c.r) + ";" + Number(c.g) + ";" + Number(c.b) + ";" + alpha + ";\n";
+}
+
+void AppendMaterial(std::string& out, const Material& m)
+{
+    out += "  Material {\n";
+    out += "   " + ColourLine(m.diffuse, "1.000000;");
+    out += "   0.000000;\n";
+    out += "   " + ColourLine({0, 0, 0}, "");
+    out += "   " + ColourLine(m.emissive, "");
+    if (!m.texture.empty()) {
+        out += "   TextureFilename {\n    \"" + m.texture + "\";\n   }\n";
+    }
+    out += "  }\n";
+}
+
+void AppendMaterialList(std::string& out, const Mesh& mesh)
+{
+    out += " MeshMaterialList {\n";
+    out += "  " + std::to_string(mesh.materials.size()) + ";\n";
+    out += "  " + std::to_string(mesh.faces.size()) + ";\n";
+    for (size_t i = 0; i < mesh.faces.size(); ++i) {
+        out += "  " + std::to_string(mesh.faces[i].material) + (i + 1 < mesh.faces.size() ? ",\n" : ";;\n");
+    }
+    for (const Material& m : mesh.materials) {
+        AppendMaterial(out, m);
+    }
+    out += " }\n";
+}
+
+}  // namespace
+
+std::string FormatXFile(const Mesh& mesh, const std::string& name)
+{
+    std::string out = "xof 0303txt 0032\n\nMesh " + name + " {\n";
+    AppendVectors(out, mesh, false, " ");
+    AppendFaces(out, mesh, " ");
+    out += "\n MeshNormals {\n";
+    AppendVectors(out, mesh, true, "  ");
+    AppendFaces(out, mesh, "  ");
+    out += " }\n\n";
+    AppendTextureCoords(out, mesh);
+    out += "\n";
+    AppendMaterialList(out, mesh);
+    out += "}\n";
+    return out;
+}

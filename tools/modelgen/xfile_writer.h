@@ -1,0 +1,12 @@
+// Writes a mesh as a text DirectX .x file, one element per line as exporters do.
+#pragma once
+
+#include <string>
+
+#include "mesh.h"
+
+// The whole file: "xof 0303txt 0032" header, one Mesh named `name` with its
+// MeshNormals, MeshTextureCoords and MeshMaterialList (one inline Material per
+// entry of mesh.materials, with a TextureFilename where it names a texture).
+// Numbers are printed with six decimals, so equal meshes give equal bytes.
+std::string FormatXFile(const Mesh& mesh, const std::string& name);
