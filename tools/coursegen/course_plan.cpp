@@ -1,0 +1,174 @@
+// The course plan: a figure-eight of two squarish loops, the second pass
+// through the crossing running in a cutting under the first.
+#include "course_plan.h"
+
+#include <cassert>
+#include <cstdlib>
+
+namespace {
+
+constexpr int16_t kSpeed = 200;
+constexpr int16_t kShortSpeed = 104;  // the finish gate plate
+constexpr int16_t kLastSpeed = 187;
+
+constexpr int32_t kSlopeHold = 31;  // plates held at the full slope
+// Ease into and out of the full slope of 338 units (about 30 degrees); the
+// climb out mirrors the descent, so the height comes back exactly.
+const std::vector<int16_t> kCrest = {-11, -45, -113, -113, -45, -11};
+const std::vector<int16_t> kSag = {11, 45, 113, 113, 45, 11};
+constexpr int32_t kDescentFirst = kFloorFirst - 6 - kSlopeHold - 6;
+
+
+Segment Straight(int32_t plates, Road road) { return {SegmentKind::Straight, plates, {}, 0, road}; }
+Segment StraightTo(int32_t end, Road road) { return {SegmentKind::StraightTo, end, {}, 0, road}; }
+Segment Turn(std::vector<int16_t> steps, Road road) { return {SegmentKind::Turn, 0, std::move(steps), 0, road}; }
+Segment Pitch(std::vector<int16_t> steps, Road road) { return {SegmentKind::Pitch, 0, std::move(steps), 0, road}; }
+Segment OnePlate(int16_t speed, Road road) { return {SegmentKind::Plate, 1, {}, speed, road}; }
+
+// Heading deltas that hold each (heading, plates) in turn, starting from `from`
+// and ending on `rest` for the remaining plates of a run of `plates`.
+std::vector<int16_t> HoldHeadings(int32_t from, const Closure& c, int32_t rest, int32_t plates)
+{
+    std::vector<int16_t> steps(plates, 0);
+    steps[0] = static_cast<int16_t>((c.hold_a > 0 ? c.heading_a : c.hold_b > 0 ? c.heading_b : rest) - from);
+    if (c.hold_a > 0 && c.hold_b > 0) {
+        steps[c.hold_a] = static_cast<int16_t>(c.heading_b - c.heading_a);
+    }
+    const int32_t after = c.hold_a + c.hold_b;
+    if (after > 0) {
+        steps[after] = static_cast<int16_t>(rest - (c.hold_b > 0 ? c.heading_b : c.heading_a));
+    }
+    return steps;
+}
+
+}  // namespace
+
+Segment EasedBend(int32_t total, int32_t peak, Road road)
+{
+    static const int16_t kLadder[] = {11, 22, 45, 68, 91, 113};
+    std::vector<int16_t> up;
+    int32_t eased = 0;
+    for (int16_t step : kLadder) {
+        if (step >= peak) {
+            break;
+        }
+        up.push_back(step);
+        eased += 2 * step;
+    }
+    const int32_t held = std::abs(total) - eased;
+    const int32_t full = held / peak;
+    const int32_t remainder = held % peak;
+    assert(held >= 0 && (remainder == 0 || remainder > 3));
+    std::vector<int16_t> steps(up);
+    for (int32_t i = 0; i < full; ++i) {
+        steps.push_back(static_cast<int16_t>(peak));
+        if (i == full / 2 - 1 && remainder > 0) {
+            steps.push_back(static_cast<int16_t>(remainder));
+        }
+    }
+    if (full < 2 && remainder > 0) {
+        steps.push_back(static_cast<int16_t>(remainder));
+    }
+    steps.insert(steps.end(), up.rbegin(), up.rend());
+    if (total < 0) {
+        for (auto& s : steps) {
+            s = static_cast<int16_t>(-s);
+        }
+    }
+    return Turn(std::move(steps), road);
+}
+
+std::vector<Segment> CoursePlan(const Layout& L, const Closure& closure)
+{
+    const int32_t closure_plates = kClosureEnd - kClosureFirst;
+    return {
+        // The start straight with a small crest, then a chicane.
+        Straight(25, Road::Open),
+        Pitch({22}, Road::Open), Straight(8, Road::Open), Pitch({-22}, Road::Open),
+        Turn({-11, -11, -22, -45, -45, -45, -45, -22, -11, -11}, Road::Open),
+        Straight(30, Road::Open),
+        EasedBend(474, 91, Road::Open),
+        Straight(L.lead_in, Road::Lane),
+        // The first loop turns the other way through three corners.
+        EasedBend(-1230 + L.corner_trim, 113, Road::Lane),
+        StraightTo(260, Road::Lane),
+        EasedBend(-1039, 113, Road::Lane),
+        Straight(25, Road::Lane),
+        Pitch({-22}, Road::Lane), Straight(8, Road::Lane), Pitch({22}, Road::Lane),  // answers the start crest
+        StraightTo(L.third_corner, Road::Lane),
+        EasedBend(-1009 - L.corner_trim, 91, Road::Lane),
+        // Down into the cutting, under the bridge, and up again.
+        StraightTo(kDescentFirst, Road::Lane),
+        Pitch(kCrest, Road::Cutting), Straight(kSlopeHold, Road::Cutting), Pitch(kSag, Road::Cutting),
+        StraightTo(kClimbFirst, Road::Cutting),
+        Pitch(kSag, Road::Cutting), Straight(kSlopeHold, Road::Cutting), Pitch(kCrest, Road::Cutting),
+        // The second loop: three corners back to the bridge.
+        StraightTo(L.fourth_corner, Road::Lane),
+        EasedBend(1024, 68, Road::Lane),
+        StraightTo(L.fifth_corner, Road::Lane),
+        EasedBend(1024, 68, Road::Lane),
+        StraightTo(L.sixth_corner, Road::Lane),
+        EasedBend(1024, 68, Road::Lane),
+        StraightTo(kDeckFirst, Road::Lane),
+        StraightTo(kGatePlate, Road::Deck),
+        // The finish: the short gate plate, the closing plates, the last plate.
+        OnePlate(kShortSpeed, Road::Gate),
+        Turn(HoldHeadings(0, closure, kClosureRestHeading, closure_plates), Road::Open),
+        Turn({1, 1, 1}, Road::Open),
+        OnePlate(kLastSpeed, Road::Open),
+    };
+}
+
+namespace {
+
+CoursePlate AuxFor(Road road, CoursePlate p)
+{
+    const int32_t turn = p.dvect_y;
+    if (road == Road::Open) {
+        p.aux_a = 300, p.aux_b = 300, p.aux_c = 0;
+    } else if (road == Road::Gate || road == Road::Deck) {
+        p.aux_a = 150, p.aux_b = 150, p.aux_c = 0x0303;  // narrow, walled both sides
+    } else if (std::abs(turn) >= 45) {
+        // A wall on the outside of the corner, a kerb inside.
+        p.aux_a = 300, p.aux_b = 150, p.aux_c = turn < 0 ? 0x0301 : 0x0103;
+    } else if (road == Road::Cutting) {
+        p.aux_a = 300, p.aux_b = 150, p.aux_c = 0x0303;
+    } else {
+        p.aux_a = 300, p.aux_b = 150, p.aux_c = 0x0101;
+    }
+    return p;
+}
+
+void Append(std::vector<CoursePlate>& out, Road road, int16_t speed, int16_t dvect_y, int16_t dvect_x)
+{
+    out.push_back(AuxFor(road, CoursePlate{speed, 0, 0, dvect_y, dvect_x, 0}));
+}
+
+}  // namespace
+
+std::vector<CoursePlate> ExpandPlan(const std::vector<Segment>& plan)
+{
+    std::vector<CoursePlate> out;
+    for (const Segment& s : plan) {
+        switch (s.kind) {
+        case SegmentKind::Straight:
+            for (int32_t i = 0; i < s.count; ++i) Append(out, s.road, kSpeed, 0, 0);
+            break;
+        case SegmentKind::StraightTo:
+            if (static_cast<int32_t>(out.size()) > s.count) return {};
+            while (static_cast<int32_t>(out.size()) < s.count) Append(out, s.road, kSpeed, 0, 0);
+            break;
+        case SegmentKind::Turn:
+            for (int16_t d : s.steps) Append(out, s.road, kSpeed, d, 0);
+            break;
+        case SegmentKind::Pitch:
+            for (int16_t d : s.steps) Append(out, s.road, kSpeed, 0, d);
+            break;
+        case SegmentKind::Plate:
+            Append(out, s.road, s.speed, 0, 0);
+            break;
+        }
+    }
+    if (static_cast<int32_t>(out.size()) != kPlateCount) return {};
+    return out;
+}

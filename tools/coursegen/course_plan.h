@@ -1,0 +1,72 @@
+// The course as a short list of segments (straights, eased bends, slopes) and
+// their expansion into the table's plates.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "course.h"
+
+// What the road looks like on a plate; it decides the carried aux fields.
+enum class Road { Open, Lane, Cutting, Deck, Gate };
+
+enum class SegmentKind {
+    Straight,    // count plates with no change
+    StraightTo,  // straight plates until plate index count (exclusive)
+    Turn,        // one heading delta per plate, from steps
+    Pitch,       // one pitch delta per plate, from steps
+    Plate,       // one straight plate of its own speed
+};
+
+struct Segment {
+    SegmentKind kind;
+    int32_t count;
+    std::vector<int16_t> steps;
+    int16_t speed;
+    Road road;
+};
+
+// The free corner positions of the plan, as plate indexes where each corner
+// begins; the generator searches them so that the lap closes.
+struct Layout {
+    int32_t lead_in;        // plates of straight between the chicane and the first corner
+    int32_t third_corner;   // the last bend of the first loop
+    int32_t fourth_corner;  // the three bends of the second loop
+    int32_t fifth_corner;
+    int32_t sixth_corner;
+    int32_t corner_trim;    // taken off the first corner and added to the third (angle units)
+};
+
+// The two held headings that close the lap to the unit, over plates
+// kClosureFirst.. (hold_a plates at heading_a, then hold_b at heading_b).
+struct Closure {
+    int32_t heading_a, hold_a;
+    int32_t heading_b, hold_b;
+};
+
+// The cutting under the bridge: its level floor ends where the climb out begins.
+constexpr int32_t kClimbFirst = 654;
+constexpr int32_t kFloorPlates = 30;
+constexpr int32_t kFloorFirst = kClimbFirst - kFloorPlates;
+
+// The bridge deck carries the first pass over the cutting up to the gate plate.
+constexpr int32_t kDeckFirst = 945;
+constexpr int32_t kGatePlate = 988;
+
+constexpr int32_t kClosureFirst = 989;
+constexpr int32_t kClosureEnd = 1068;  // the three +1 plates begin here
+// Heading held across the closure plates when they are not used.
+constexpr int32_t kClosureRestHeading = -3;
+
+// A bend of total heading change `total` (signed), easing in through the
+// steps 11, 22, 45, 68, 91, 113 up to `peak`, holding `peak`, and easing out
+// the same way; a remainder is one plate in the middle. Remainders of 1..3 are
+// refused by the caller's choice of totals (asserted).
+Segment EasedBend(int32_t total, int32_t peak, Road road);
+
+// The plan for a layout and closure: every plate of the lap, in order.
+std::vector<Segment> CoursePlan(const Layout& layout, const Closure& closure);
+
+// Expands segments into plates with their aux fields. Fails (returns an empty
+// vector) unless the plates number exactly kPlateCount.
+std::vector<CoursePlate> ExpandPlan(const std::vector<Segment>& plan);

@@ -1,0 +1,40 @@
+// Closes the lap exactly: a search over the free corner positions, then two
+// held headings over the closing plates that take up the last few units.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "course.h"
+#include "course_path.h"
+#include "course_plan.h"
+
+// End position minus start position after one lap of the given plates.
+struct Residual { int32_t dx, dy, dz; };
+Residual LapResidual(const std::vector<PathPoint>& path);
+
+// The held headings (at most kClosureReach units either way) that cancel a
+// residual left with the closing plates at kClosureRestHeading, if any; the
+// smallest headings win, then the fewest plates.
+constexpr int32_t kClosureReach = 12;
+bool SolveClosure(const Residual& r, Closure& out);
+
+// The accepted design: the layout, its closure, the plates and the crossing.
+struct CourseDesign {
+    Layout layout;
+    Closure closure;
+    std::vector<CoursePlate> plates;
+    std::vector<PathPoint> path;
+    Crossing crossing;
+};
+
+// The nominal corner positions the search starts from.
+constexpr Layout kNominalLayout = {27, 482, 715, 793, 876, 4};
+
+// Searches layouts near the nominal one, nearest first, for the first that
+// closes exactly and keeps the bridge rules. Returns false if none does.
+bool DesignCourse(CourseDesign& out);
+
+// The rules on a finished design's crossing: no close pair without headroom,
+// the passes nearly square, the upper one well above the lower.
+bool BridgeIsClean(const Crossing& c);
