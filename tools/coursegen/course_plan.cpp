@@ -2,7 +2,6 @@
 // through the crossing running in a cutting under the first.
 #include "course_plan.h"
 
-#include <cassert>
 #include <cstdlib>
 
 namespace {
@@ -16,6 +15,14 @@ constexpr int32_t kSlopeHold = 31;  // plates held at the full slope
 // climb out mirrors the descent, so the height comes back exactly.
 const std::vector<int16_t> kCrest = {-11, -45, -113, -113, -45, -11};
 const std::vector<int16_t> kSag = {11, 45, 113, 113, 45, 11};
+// The hill: up to a slope of 66 units (about 6 degrees) and over a level top.
+const std::vector<int16_t> kHillFoot = {11, 22, 22, 11};
+const std::vector<int16_t> kHillCrest = {-11, -22, -22, -11};
+constexpr int32_t kHillHold = 25;
+
+// The sweep turns out by this much, back twice as far, and out again.
+constexpr int32_t kSweep = 450;
+
 constexpr int32_t kDescentFirst = kFloorFirst - 6 - kSlopeHold - 6;
 
 
@@ -58,7 +65,6 @@ Segment EasedBend(int32_t total, int32_t peak, Road road)
     const int32_t held = std::abs(total) - eased;
     const int32_t full = held / peak;
     const int32_t remainder = held % peak;
-    assert(held >= 0 && (remainder == 0 || remainder > 3));
     std::vector<int16_t> steps(up);
     for (int32_t i = 0; i < full; ++i) {
         steps.push_back(static_cast<int16_t>(peak));
@@ -91,10 +97,19 @@ std::vector<Segment> CoursePlan(const Layout& L, const Closure& closure)
         Straight(L.lead_in, Road::Lane),
         // The first loop turns the other way through three corners.
         EasedBend(-1230 + L.corner_trim, 113, Road::Lane),
+        Straight(15, Road::Lane),
+        // A hill on the long back straight.
+        Pitch(kHillFoot, Road::Lane), Straight(kHillHold, Road::Lane), Pitch(kHillCrest, Road::Lane),
+        Straight(10, Road::Lane),
+        Pitch(kHillCrest, Road::Lane), Straight(kHillHold, Road::Lane), Pitch(kHillFoot, Road::Lane),
         StraightTo(260, Road::Lane),
         EasedBend(-1039, 113, Road::Lane),
         Straight(25, Road::Lane),
         Pitch({-22}, Road::Lane), Straight(8, Road::Lane), Pitch({22}, Road::Lane),  // answers the start crest
+        Straight(40, Road::Lane),
+        // A sweep out and back onto the same line.
+        EasedBend(kSweep, 68, Road::Lane), Straight(12, Road::Lane), EasedBend(-2 * kSweep, 68, Road::Lane),
+        Straight(12, Road::Lane), EasedBend(kSweep, 68, Road::Lane),
         StraightTo(L.third_corner, Road::Lane),
         EasedBend(-1009 - L.corner_trim, 91, Road::Lane),
         // Down into the cutting, under the bridge, and up again.
@@ -170,5 +185,10 @@ std::vector<CoursePlate> ExpandPlan(const std::vector<Segment>& plan)
         }
     }
     if (static_cast<int32_t>(out.size()) != kPlateCount) return {};
+    for (int32_t i = 0; i < kGatePlate; ++i) {
+        for (int32_t d : {std::abs(out[i].dvect_y), std::abs(out[i].dvect_x)}) {
+            if (d >= 1 && d <= 3) return {};
+        }
+    }
     return out;
 }

@@ -26,8 +26,9 @@ struct Segment {
     Road road;
 };
 
-// The free corner positions of the plan, as plate indexes where each corner
-// begins; the generator searches them so that the lap closes.
+// The free values of the plan: plate indexes where corners begin, the lead-in
+// length and a trim between two corners; the generator searches them so that
+// the lap closes and the passes meet at the bridge.
 struct Layout {
     int32_t lead_in;        // plates of straight between the chicane and the first corner
     int32_t third_corner;   // the last bend of the first loop
@@ -60,13 +61,14 @@ constexpr int32_t kClosureRestHeading = -3;
 
 // A bend of total heading change `total` (signed), easing in through the
 // steps 11, 22, 45, 68, 91, 113 up to `peak`, holding `peak`, and easing out
-// the same way; a remainder is one plate in the middle. Remainders of 1..3 are
-// refused by the caller's choice of totals (asserted).
+// the same way; a remainder is one plate in the middle. |total| must be at
+// least twice the ease; a remainder of 1..3 makes a plate the search refuses.
 Segment EasedBend(int32_t total, int32_t peak, Road road);
 
 // The plan for a layout and closure: every plate of the lap, in order.
 std::vector<Segment> CoursePlan(const Layout& layout, const Closure& closure);
 
 // Expands segments into plates with their aux fields. Fails (returns an empty
-// vector) unless the plates number exactly kPlateCount.
+// vector) unless the plates number exactly kPlateCount, or if a change of 1..3
+// units falls before the gate plate (such small steps belong to the closing).
 std::vector<CoursePlate> ExpandPlan(const std::vector<Segment>& plan);
