@@ -15,5 +15,10 @@ void RenderFrame(HDC hdc) {
         pd3dDevice->EndScene();
     }
     pd3dDevice->Present(nullptr, nullptr, nullptr, nullptr);
-    if (sceneBegun) DrawOverlay(hdc);
+    if (sceneBegun) {
+        DrawOverlay(hdc);
+        // Out now, not whenever GDI next empties its batch: the lines then stand
+        // on screen for the whole time until the next present.
+        GdiFlush();
+    }
 }
