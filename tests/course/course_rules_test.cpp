@@ -1,4 +1,4 @@
-// The committed course keeps its rules: the telling rows, speeds, an exact
+// The committed course keeps its rules: the fixed rows, speeds, an exact
 // lap, eased bends and mirrored slopes, one clean bridge, carried aux values.
 #include <gtest/gtest.h>
 
@@ -40,7 +40,7 @@ std::vector<DriveStateData> DriveOneLap()
     return lap;
 }
 
-TEST(CourseRules, TellingRowsHoldExactly)
+TEST(CourseRules, FixedRowsHoldExactly)
 {
     for (int i = 0; i <= 24; ++i) ExpectRow(i, 200, 300, 300, 0, 0, 0);
     ExpectRow(25, 200, 300, 300, 0, 22, 0);
