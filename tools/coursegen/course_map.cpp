@@ -89,7 +89,7 @@ std::string Markers(const Frame& f, const CourseDesign& d)
     out += Text("<circle cx=\"%d\" cy=\"%d\" r=\"18\" fill=\"none\" stroke=\"#c53030\" stroke-width=\"3\"/>\n",
                 PixelX(f, up.wx), PixelY(f, up.wy));
     out += Text("<text x=\"%d\" y=\"%d\" fill=\"#c53030\">bridge: plate %d over plate %d", PixelX(f, up.wx) + 24,
-                PixelY(f, up.wy) - 8, d.crossing.upper, d.crossing.lower);
+                PixelY(f, up.wy) - 26, d.crossing.upper, d.crossing.lower);
     out += Text(", %d units higher</text>\n", up.wz - low.wz);
     return out;
 }

@@ -3,6 +3,7 @@
 #include "course_plan.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -23,8 +24,9 @@ constexpr int32_t kHillHold = 25;
 // The sweep turns out by this much, back twice as far, and out again.
 constexpr int32_t kSweep = 450;
 
-constexpr int32_t kDescentFirst = kFloorFirst - 6 - kSlopeHold - 6;
-
+// The descent ends where the level floor begins.
+const int32_t kDescentFirst = kFloorFirst - static_cast<int32_t>(kSag.size()) - kSlopeHold -
+                              static_cast<int32_t>(kCrest.size());
 
 Segment Straight(int32_t plates, Road road) { return {SegmentKind::Straight, plates, {}, 0, road}; }
 Segment StraightTo(int32_t end, Road road) { return {SegmentKind::StraightTo, end, {}, 0, road}; }
