@@ -19,22 +19,35 @@ HWND CreateTestWindow() {
     return hWnd;
 }
 
-D3DCOLOR ReadBackBufferPixel(IDirect3DDevice9* device, UINT x, UINT y) {
-    IDirect3DSurface9* backBuffer = nullptr;
-    device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer);
+D3DCOLOR ReadSurfacePixel(IDirect3DDevice9* device, IDirect3DSurface9* target, UINT x, UINT y) {
     D3DSURFACE_DESC desc;
-    backBuffer->GetDesc(&desc);
+    target->GetDesc(&desc);
     IDirect3DSurface9* copy = nullptr;
     device->CreateOffscreenPlainSurface(desc.Width, desc.Height, desc.Format, D3DPOOL_SYSTEMMEM, &copy, nullptr);
-    device->GetRenderTargetData(backBuffer, copy);
+    device->GetRenderTargetData(target, copy);
     D3DLOCKED_RECT locked;
     copy->LockRect(&locked, nullptr, D3DLOCK_READONLY);
     const auto* row = static_cast<const BYTE*>(locked.pBits) + static_cast<size_t>(y) * locked.Pitch;
     const D3DCOLOR color = reinterpret_cast<const D3DCOLOR*>(row)[x];
     copy->UnlockRect();
     copy->Release();
-    backBuffer->Release();
     return color;
+}
+
+IDirect3DSurface9* BackBuffer(IDirect3DDevice9* device) {
+    IDirect3DSurface9* backBuffer = nullptr;
+    device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer);
+    return backBuffer;
+}
+
+IDirect3DSurface9* MakeTargetLikeBackBuffer(IDirect3DDevice9* device) {
+    IDirect3DSurface9* backBuffer = BackBuffer(device);
+    D3DSURFACE_DESC desc;
+    backBuffer->GetDesc(&desc);
+    backBuffer->Release();
+    IDirect3DSurface9* target = nullptr;
+    device->CreateRenderTarget(desc.Width, desc.Height, desc.Format, D3DMULTISAMPLE_NONE, 0, FALSE, &target, nullptr);
+    return target;
 }
 
 bool DrainQueueForQuit(WPARAM* exitCode) {

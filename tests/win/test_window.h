@@ -8,9 +8,15 @@
 // procedure; the caller destroys it.
 HWND CreateTestWindow();
 
-// The colour (0xAARRGGBB) of the back buffer's pixel (x, y), read back through
-// a system-memory copy.
-D3DCOLOR ReadBackBufferPixel(IDirect3DDevice9* device, UINT x, UINT y);
+// The colour (0xAARRGGBB) of pixel (x, y) of a render target, read back
+// through a system-memory copy.
+D3DCOLOR ReadSurfacePixel(IDirect3DDevice9* device, IDirect3DSurface9* target, UINT x, UINT y);
+
+// A render target of the back buffer's size and format (one reference, the caller's).
+IDirect3DSurface9* MakeTargetLikeBackBuffer(IDirect3DDevice9* device);
+
+// The back buffer (one reference, the caller's).
+IDirect3DSurface9* BackBuffer(IDirect3DDevice9* device);
 
 // Removes every message waiting in this thread's queue; returns whether a
 // WM_QUIT was among them, and its wParam in *exitCode.
