@@ -1,0 +1,191 @@
+// vatrel.exe end to end under Wine + Xvfb with the real models: its window, the
+// scene and the ten overlay lines on the screen, quitting, and spoilt files.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "demo_process.h"
+#include "message_capture.h"
+#include "overlay_capture.h"
+#include "run_folder.h"
+#include "scene_pixels.h"
+
+namespace {
+
+// Generous bounds for a slow machine; a run that exceeds them fails and is ended.
+constexpr DWORD kWindowTimeoutMs = 60000;
+constexpr DWORD kOverlayTimeoutMs = 60000;
+constexpr DWORD kExitTimeoutMs = 10000;
+constexpr DWORD kBoxTimeoutMs = 60000;
+
+// Shift_JIS texts of the program's failure messages, as the boxes show them.
+const wchar_t kXFileFailed[] = L"Xファイルの読み込みに失敗しました";
+const wchar_t kTextureFailed[] = L"テクスチャの読み込みに失敗しました";
+
+void PressEscape(HWND window) {
+    PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PostMessageA(window, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+}
+
+int CountOccurrences(const std::string& text, const std::string& word) {
+    int count = 0;
+    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// Starts vatrel.exe in `folder` with no pad beside it: slot 0 stays unconnected.
+struct DemoRun {
+    DemoProcess demo = {};
+    HWND window = nullptr;
+
+    explicit DemoRun(const std::string& folder) { demo = StartDemo("vatrel.exe", folder, {}); }
+    ~DemoRun() { EndDemo(demo); }
+    bool WaitForWindow() {
+        window = WaitForDemoWindow(demo, "Vatrel", kWindowTimeoutMs);
+        return window != nullptr;
+    }
+};
+
+// Frames the program shows (overlay lines skipped) in the given folder, after any boxes.
+SceneCounts SteadyScene(HWND window) {
+    // Every frame is the same while the car stands; two captures guard against a torn one.
+    SceneCounts first = CountScene(CaptureClient(window));
+    Sleep(200);
+    SceneCounts second = CountScene(CaptureClient(window));
+    return first.car + first.grass >= second.car + second.grass ? first : second;
+}
+
+TEST(Demo, StartsWithTheWindowTheSceneAndTheResetOverlayAndQuitsOnEscape) {
+    const std::string folder = PrepareRunFolder("start", "");
+    ASSERT_FALSE(folder.empty());
+    DemoRun run(folder);
+    ASSERT_NE(nullptr, run.demo.process.hProcess);
+    ASSERT_TRUE(run.WaitForWindow());
+
+    char title[64] = {};
+    GetWindowTextA(run.window, title, sizeof(title));
+    EXPECT_STREQ("Vatrel", title);
+    RECT outer = {};
+    GetWindowRect(run.window, &outer);
+    EXPECT_EQ(100, outer.left);
+    EXPECT_EQ(100, outer.top);
+    EXPECT_EQ(800, outer.right - outer.left);
+    EXPECT_EQ(600, outer.bottom - outer.top);
+
+    EXPECT_EQ(kOverlayLineCount, WaitForOverlay(run.window, ExpectedOverlay(0), kOverlayTimeoutMs));
+    // The comparison tells one plate from the next: the lines after one frame are not on the screen.
+    EXPECT_LT(WaitForOverlay(run.window, ExpectedOverlay(1), 2000), kOverlayLineCount);
+    // A frame that was never drawn would be all clear grey (or black); the real one
+    // shows the car on the course.
+    const SceneCounts scene = SteadyScene(run.window);
+    EXPECT_GT(scene.car, 2000);
+    EXPECT_GT(scene.grass, 20000);
+
+    PressEscape(run.window);
+    EXPECT_EQ(0, WaitForDemoExit(run.demo, kExitTimeoutMs));
+}
+
+TEST(Demo, ClosingTheWindowEndsWithExitCodeZero) {
+    const std::string folder = PrepareRunFolder("close", "");
+    ASSERT_FALSE(folder.empty());
+    DemoRun run(folder);
+    ASSERT_TRUE(run.WaitForWindow());
+    EXPECT_EQ(kOverlayLineCount, WaitForOverlay(run.window, ExpectedOverlay(0), kOverlayTimeoutMs));
+    // What the close box sends.
+    PostMessageA(run.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(0, WaitForDemoExit(run.demo, kExitTimeoutMs));
+}
+
+TEST(Demo, MissingCourseShowsItsBoxThenTheCarAloneOnGrey) {
+    const std::string folder = PrepareRunFolder("no_course", "");
+    ASSERT_FALSE(folder.empty());
+    ASSERT_TRUE(DeleteFileA((folder + "crs.x").c_str()));
+    DemoRun run(folder);
+
+    SeenBox box;
+    ASSERT_TRUE(TakeDemoBox(run.demo, kBoxTimeoutMs, box));
+    EXPECT_EQ(L"crs.x", box.caption);
+    EXPECT_EQ(kXFileFailed, box.text);
+    ASSERT_TRUE(run.WaitForWindow());
+    EXPECT_EQ(kOverlayLineCount, WaitForOverlay(run.window, ExpectedOverlay(0), kOverlayTimeoutMs));
+    const SceneCounts scene = SteadyScene(run.window);
+    EXPECT_GT(scene.car, 2000);
+    EXPECT_EQ(0, scene.grass);
+    EXPECT_GT(scene.clear, 200000);
+    // The one box was all: none waits behind it.
+    EXPECT_FALSE(TakeDemoBox(run.demo, 500, box)) << "unexpected box " << box.caption.size();
+
+    PressEscape(run.window);
+    EXPECT_EQ(0, WaitForDemoExit(run.demo, kExitTimeoutMs));
+}
+
+TEST(Demo, MissingTextureShowsOneBoxPerMaterialNamingItAndStillDrawsTheCourse) {
+    const std::string folder = PrepareRunFolder("no_texture", "");
+    ASSERT_FALSE(folder.empty());
+    const int materials_naming_it = CountOccurrences(ReadFileText(folder + "crs.x"), "\"grass.bmp\"");
+    ASSERT_GT(materials_naming_it, 0) << "crs.x names no grass.bmp";
+    ASSERT_TRUE(DeleteFileA((folder + "grass.bmp").c_str()));
+    StartCapturingMessageBoxes();
+    const std::wstring default_caption = DefaultBoxCaption();
+    DemoRun run(folder);
+
+    for (int seen = 0; seen < materials_naming_it; ++seen) {
+        SeenBox box;
+        ASSERT_TRUE(TakeDemoBox(run.demo, kBoxTimeoutMs, box)) << "box " << seen + 1;
+        EXPECT_EQ(default_caption, box.caption);
+        EXPECT_EQ(kTextureFailed, box.text);
+    }
+    SeenBox extra;
+    EXPECT_FALSE(TakeDemoBox(run.demo, 500, extra));
+    ASSERT_TRUE(run.WaitForWindow());
+    EXPECT_EQ(kOverlayLineCount, WaitForOverlay(run.window, ExpectedOverlay(0), kOverlayTimeoutMs));
+    // The ground is drawn in its material's colour instead of the texture.
+    const SceneCounts scene = SteadyScene(run.window);
+    EXPECT_GT(scene.car, 2000);
+    EXPECT_LT(scene.clear, 200000);
+
+    PressEscape(run.window);
+    EXPECT_EQ(0, WaitForDemoExit(run.demo, kExitTimeoutMs));
+}
+
+// A car file that does not load: its box, captioned with its name, then the course without the car.
+void ExpectBrokenCarHandled(const std::string& folder) {
+    DemoRun run(folder);
+    SeenBox box;
+    ASSERT_TRUE(TakeDemoBox(run.demo, kBoxTimeoutMs, box));
+    EXPECT_EQ(L"F1.x", box.caption);
+    EXPECT_EQ(kXFileFailed, box.text);
+    ASSERT_TRUE(run.WaitForWindow());
+    EXPECT_EQ(kOverlayLineCount, WaitForOverlay(run.window, ExpectedOverlay(0), kOverlayTimeoutMs));
+    const SceneCounts scene = SteadyScene(run.window);
+    EXPECT_LT(scene.car, 500);
+    EXPECT_GT(scene.grass, 20000);
+    PressEscape(run.window);
+    EXPECT_EQ(0, WaitForDemoExit(run.demo, kExitTimeoutMs));
+}
+
+TEST(Demo, TruncatedCarShowsItsBoxAndRunsOn) {
+    const std::string folder = PrepareRunFolder("truncated_car", "");
+    ASSERT_FALSE(folder.empty());
+    const long long size = static_cast<long long>(ReadFileText(folder + "F1.x").size());
+    ASSERT_GT(size, 100);
+    ASSERT_TRUE(TruncateFile(folder + "F1.x", size / 2));
+    ExpectBrokenCarHandled(folder);
+}
+
+TEST(Demo, GarbageCarShowsItsBoxAndRunsOn) {
+    const std::string folder = PrepareRunFolder("garbage_car", "");
+    ASSERT_FALSE(folder.empty());
+    std::string garbage = "xof 0303txt 0032\nMesh {\n 3;\n 1.0; 2.0 ;;; }}} \x01\x02\xff\n";
+    for (int i = 0; i < 200; ++i) {
+        garbage += static_cast<char>((i * 37) & 0xFF);
+    }
+    ASSERT_TRUE(WriteFileText(folder + "F1.x", garbage));
+    ExpectBrokenCarHandled(folder);
+}
+
+}  // namespace
