@@ -84,29 +84,6 @@ TEST_F(FrameTest, ClearsTheBackBufferToOpaqueGreyAndWritesTheTenLinesOfTheStandi
     FreeCanvas(expected);
 }
 
-TEST_F(FrameTest, NegativeValuesAndAWrappedPlateAreWrittenAsTheFormatsGiveThem) {
-    DriveState.wx = -27089;
-    DriveState.wy = -22471;
-    DriveState.wz = -3726;
-    DriveState.vect_x = 4095;
-    DriveState.vect_y = 2048;
-    DriveState.fPosX = 27.089f;
-    DriveState.fPosY = -3.726f;
-    DriveState.fPosZ = 22.471f;
-    DriveState.plate_pos = 1072;
-    Canvas drawn = MakeCanvas();
-    RenderFrame(drawn.dc);
-    const char* const lines[10] = {
-        "wx = -27089", "wy = -22471", "wz = -3726", "vect_x = 4095", "vect_y = 2048", "vect_z = 0",
-        "fPosX = 27.089001", "fPosY = -3.726000", "fPosZ = 22.471001", "plate_pos = 1072",
-    };
-    Canvas expected = MakeCanvas();
-    for (int i = 0; i < 10; ++i) TextOutA(expected.dc, 0, 18 * i, lines[i], lstrlenA(lines[i]));
-    EXPECT_TRUE(Pixels(drawn) == Pixels(expected));
-    FreeCanvas(drawn);
-    FreeCanvas(expected);
-}
-
 TEST_F(FrameTest, ARefusedSceneGetsNoTextNoDrawingAndNoEndButStillItsPresent) {
     // A scene already begun makes the frame's BeginScene fail.
     ASSERT_EQ(pd3dDevice->BeginScene(), D3D_OK);

@@ -3,6 +3,7 @@
 
 #include "device.h"
 #include "device_fixture.h"
+#include "failing_allocation.h"
 #include "message_capture.h"
 #include "mesh_model.h"
 #include "test_files.h"
@@ -142,4 +143,23 @@ TEST_F(MeshModelTest, AMeshWithoutMaterialListLoadsAndItsReleaseGivesBackEveryDe
     ReleaseModel(&model);
     pd3dDevice->AddRef();
     EXPECT_EQ(pd3dDevice->Release(), before);
+}
+
+TEST_F(MeshModelTest, AFailedAllocationOfEitherArrayIsAFailedLoadWithTheMeshGivenBack) {
+    WriteXFile("two.x", {PlainMaterial(0.1f, 0.2f, 0.3f), PlainMaterial(0.4f, 0.5f, 0.6f)});
+    pd3dDevice->AddRef();
+    const ULONG before = pd3dDevice->Release();
+    for (int which = 1; which <= 2; ++which) {
+        MeshModel model = {};
+        FailNothrowArrayAllocationIn = which;
+        EXPECT_EQ(LoadXFile(&model, "two.x", D3DXVECTOR3(0.0f, 0.0f, 0.0f)), E_FAIL) << "allocation " << which;
+        FailNothrowArrayAllocationIn = 0;
+        const auto boxes = TakeCapturedBoxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].caption, L"two.x");
+        EXPECT_EQ(boxes[0].text, L"Xファイルの読み込みに失敗しました");
+        ExpectEmpty(model);
+        pd3dDevice->AddRef();
+        EXPECT_EQ(pd3dDevice->Release(), before) << "the mesh still holds the device";
+    }
 }
