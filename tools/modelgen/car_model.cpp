@@ -2,6 +2,7 @@
 #include "car_model.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "shapes.h"
@@ -25,7 +26,9 @@ std::vector<Vec3> Octagon(const Station& s)
             {x1 - c, s.bottom, s.z}, {x0 + c, s.bottom, s.z}, {x0, s.bottom + c, s.z}, {x0, s.top - c, s.z}};
 }
 
-// The engine cover's top carries the race number, read from behind the car.
+// The engine cover's top, sloping down toward the camera behind the car,
+// carries the race number: image top toward the nose, image left on +x (the
+// viewer's left once the car is turned to face away).
 UvPoint NumberUv(Vec3 p, double z0) { return {p, 0.5 - p.x / 0.6, (p.z - z0) / 0.6}; }
 
 // Joins consecutive stations with flat faces and closes both ends. The top
@@ -61,9 +64,9 @@ void AddBody(Mesh& mesh, const CarMaterials& m)
              {-1.90, 0, 0.15, 0.17, 0.36},
              {-1.20, 0, 0.24, 0.13, 0.46},
              {-0.60, 0, 0.30, 0.12, 0.52},
-             {0.20, 0, 0.32, 0.12, 0.55},
-             {0.80, 0, 0.24, 0.12, 0.50},
-             {1.25, 0, 0.12, 0.14, 0.34}},
+             {0.36, 0, 0.32, 0.12, 0.58},
+             {0.95, 0, 0.22, 0.12, 0.40},
+             {1.25, 0, 0.12, 0.14, 0.32}},
             m, 4);
     for (double side : {-1.0, 1.0}) {
         AddLoft(mesh,
@@ -103,11 +106,39 @@ void AddWheelsAndArms(Mesh& mesh, const CarMaterials& m)
     }
 }
 
+// The rear wing's upper plane, its leading edge raised so that its top (the
+// car's most visible face from the chase camera) shows the race number:
+// image top toward the nose, image left on +x, the viewer's left.
+void AddRearWing(Mesh& mesh, const CarMaterials& m)
+{
+    const double tilt = 0.26;  // radians
+    const Vec3 side{0.55, 0, 0};
+    const Vec3 along = Vec3{0, -std::sin(tilt), std::cos(tilt)} * 0.175;
+    const Vec3 up = Vec3{0, std::cos(tilt), std::sin(tilt)} * 0.04;
+    const Vec3 c{0, 0.76, 1.325};
+    const Vec3 top_front = c - along + up;
+    const Vec3 top_back = c + along + up;
+    AddPolygon(mesh,
+               {{top_front + side, 0, 0}, {top_front - side, 1, 0}, {top_back - side, 1, 1}, {top_back + side, 0, 1}},
+               up, m.wing);
+    const Vec3 bottom_front = c - along - up;
+    const Vec3 bottom_back = c + along - up;
+    AddPolygon(mesh, {bottom_front + side, bottom_front - side, bottom_back - side, bottom_back + side}, up * -1.0,
+               m.livery);
+    AddPolygon(mesh, {top_front + side, top_front - side, bottom_front - side, bottom_front + side}, along * -1.0,
+               m.livery);
+    AddPolygon(mesh, {top_back + side, top_back - side, bottom_back - side, bottom_back + side}, along, m.livery);
+    for (double s : {-1.0, 1.0}) {
+        AddPolygon(mesh, {top_front + side * s, top_back + side * s, bottom_back + side * s, bottom_front + side * s},
+                   side * s, m.livery);
+    }
+}
+
 void AddWings(Mesh& mesh, const CarMaterials& m)
 {
     AddAlignedBox(mesh, {-0.85, 0.05, -2.55}, {0.85, 0.09, -2.20}, m.livery);
     AddAlignedBox(mesh, {-0.03, 0.09, -2.40}, {0.03, 0.21, -2.30}, m.carbon);
-    AddAlignedBox(mesh, {-0.55, 0.72, 1.15}, {0.55, 0.80, 1.50}, m.livery);
+    AddRearWing(mesh, m);
     AddAlignedBox(mesh, {-0.55, 0.50, 1.20}, {0.55, 0.55, 1.45}, m.carbon);
     AddAlignedBox(mesh, {-0.03, 0.34, 1.20}, {0.03, 0.72, 1.35}, m.carbon);
     for (double side : {-1.0, 1.0}) {
@@ -130,6 +161,7 @@ CarMaterials AddCarMaterials(Mesh& mesh)
     m.helmet = AddMaterial(mesh, {{0.95, 0.80, 0.10}, {0.36, 0.30, 0.04}, ""});
     m.visor = AddMaterial(mesh, {{0.05, 0.05, 0.08}, {0.02, 0.02, 0.04}, ""});
     m.number = AddMaterial(mesh, {{0.85, 0.85, 0.85}, {0.35, 0.35, 0.35}, "number.bmp"});
+    m.wing = AddMaterial(mesh, {{0.85, 0.85, 0.85}, {0.35, 0.35, 0.35}, "wing.bmp"});
     return m;
 }
 

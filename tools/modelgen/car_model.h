@@ -5,7 +5,7 @@
 
 // Material (and so subset) indices of the car mesh.
 struct CarMaterials {
-    uint32_t livery, carbon, tyre, rim, helmet, visor, number;
+    uint32_t livery, carbon, tyre, rim, helmet, visor, number, wing;
 };
 
 struct CarModel {

@@ -8,7 +8,7 @@
 constexpr double kRoadHalfWidth = 0.18;    // model units; the car is about 0.12 wide
 constexpr double kDeckDepth = 0.05;        // thickness of a raised road
 constexpr double kGroundBelowRoad = 0.12;  // ground under the lowest road
-constexpr double kEmbankmentMax = 0.25;    // lower than this above ground: solid sides to the ground
+constexpr double kEmbankmentMax = 1.0;     // lower than this above ground: a grass bank, else a deck on pillars
 constexpr double kClearanceNeeded = 0.08;  // under a bridge: more than the car is tall
 
 struct CourseLayout {

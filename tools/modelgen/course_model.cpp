@@ -21,6 +21,7 @@ CourseMaterials AddCourseMaterials(Mesh& mesh)
     m.road = AddMaterial(mesh, {lit, none, "road.bmp"});
     m.kerb = AddMaterial(mesh, {lit, none, "kerb.bmp"});
     m.start = AddMaterial(mesh, {lit, none, "start.bmp"});
+    m.bank = AddMaterial(mesh, {{0.80, 0.80, 0.80}, none, "grass.bmp"});
     m.side = AddMaterial(mesh, {{0.62, 0.60, 0.56}, none, ""});
     m.underside = AddMaterial(mesh, {{0.40, 0.39, 0.37}, none, ""});
     m.pillar = AddMaterial(mesh, {{0.66, 0.64, 0.60}, none, ""});
@@ -84,24 +85,34 @@ void AddRoadSurface(CourseModel& model, int i)
     AddSurfacePiece(model.mesh, q, {0, 1, 0}, SurfaceMaterial(model, i));
 }
 
-// Bottom of the road's side at a section: the deck's underside, or the ground.
-double SideBottom(const CourseLayout& l, int section)
+// Foot of the road's side at a section: under a deck, straight down to its
+// underside; otherwise a grass bank sloping at 45 degrees down to the ground.
+Vec3 SideFoot(const CourseLayout& l, int section, double side)
 {
-    return l.raised[section] ? l.path.centre[section].y - kDeckDepth : l.ground_y;
+    const Vec3 edge = Edge(l, section, side);
+    if (l.raised[section]) {
+        return Lowered(edge, l.path.centre[section].y - kDeckDepth);
+    }
+    const double height = l.path.centre[section].y - l.ground_y;
+    return Lowered(edge + l.right[section] * (side * height), l.ground_y);
 }
+
+// The bank's grass lines up with the ground's: the same tiling over x and z.
+UvPoint GroundUv(Vec3 p) { return {p, p.x / 2, p.z / 2}; }
 
 void AddRoadSides(CourseModel& model, int i)
 {
     const CourseLayout& l = model.layout;
+    const bool banked = !l.raised[i] && !l.raised[i + 1];
     for (double side : {-1.0, 1.0}) {
-        const Vec3 t0 = Edge(l, i, side);
-        const Vec3 t1 = Edge(l, i + 1, side);
-        AddPolygon(model.mesh, {t0, t1, Lowered(t1, SideBottom(l, i + 1)), Lowered(t0, SideBottom(l, i))},
-                   (l.right[i] + l.right[i + 1]) * side, model.materials.side);
+        const UvPoint q[4] = {GroundUv(Edge(l, i, side)), GroundUv(Edge(l, i + 1, side)),
+                              GroundUv(SideFoot(l, i + 1, side)), GroundUv(SideFoot(l, i, side))};
+        const Vec3 out = (l.right[i] + l.right[i + 1]) * side + Vec3{0, 0.5, 0};
+        AddSurfacePiece(model.mesh, q, out, banked ? model.materials.bank : model.materials.side);
     }
     if (l.raised[i] && l.raised[i + 1]) {
-        const double b0 = SideBottom(l, i);
-        const double b1 = SideBottom(l, i + 1);
+        const double b0 = l.path.centre[i].y - kDeckDepth;
+        const double b1 = l.path.centre[i + 1].y - kDeckDepth;
         const UvPoint q[4] = {{Lowered(Edge(l, i, -1), b0), 0, 0}, {Lowered(Edge(l, i, 1), b0), 0, 0},
                               {Lowered(Edge(l, i + 1, 1), b1), 0, 0}, {Lowered(Edge(l, i + 1, -1), b1), 0, 0}};
         AddSurfacePiece(model.mesh, q, {0, -1, 0}, model.materials.underside);

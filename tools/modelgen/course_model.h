@@ -8,7 +8,7 @@
 // Material (and so subset) indices of the course mesh.
 struct CourseMaterials {
     uint32_t road, kerb, start;  // the road surface; the car runs on these only
-    uint32_t side, underside, pillar, railing;
+    uint32_t bank, side, underside, pillar, railing;
     uint32_t ground;
     uint32_t leaves, trunk;
     uint32_t seats, stand, roof;

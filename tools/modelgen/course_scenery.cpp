@@ -8,7 +8,7 @@
 namespace {
 
 constexpr double kAnywhere = std::numeric_limits<double>::max();
-constexpr int kStandSection = 8;      // middle of the grandstand along the start straight
+constexpr int kStandSection = 14;     // middle of the grandstand along the start straight
 constexpr int kBendRunUp = 12;        // straight plates before a bend that earn boards
 constexpr int kBoardSpacing = 3;      // plates between distance boards
 constexpr int kTreeCount = 150;
@@ -73,21 +73,25 @@ void AddGrandstand(CourseModel& model, std::vector<Keepout>& keepouts)
         if (!clear) {
             continue;
         }
+        // Built into the bank: the front tier level with the road, the rest stepping up.
         const double g = l.ground_y;
+        const double road = c.y;
         for (int tier = 0; tier < 4; ++tier) {
-            const double top = g + 0.16 + tier * 0.09;
+            const double top = road + 0.02 + tier * 0.09;
             const Vec3 at = c + r * (front + 0.06 + tier * 0.12);
             AddBox(model.mesh, {{at.x, (g + top) * 0.5, at.z}, r, {0, 1, 0}, f}, {0.06, (top - g) * 0.5, 0.8},
                    model.materials.seats);
         }
         const Vec3 back = c + r * (front + 0.5);
-        AddBox(model.mesh, {{back.x, g + 0.31, back.z}, r, {0, 1, 0}, f}, {0.02, 0.31, 0.8}, model.materials.stand);
+        const double roof_y = road + 0.5;
+        AddBox(model.mesh, {{back.x, (g + roof_y) * 0.5, back.z}, r, {0, 1, 0}, f}, {0.02, (roof_y - g) * 0.5, 0.8},
+               model.materials.stand);
         const Vec3 roof = c + r * (front + 0.26);
-        AddBox(model.mesh, {{roof.x, g + 0.64, roof.z}, r, {0, 1, 0}, f}, {0.27, 0.02, 0.82}, model.materials.roof);
+        AddBox(model.mesh, {{roof.x, roof_y, roof.z}, r, {0, 1, 0}, f}, {0.27, 0.02, 0.82}, model.materials.roof);
         for (double along : {-0.78, 0.78}) {
             const Vec3 foot = c + r * (front + 0.01) + f * along;
-            AddBox(model.mesh, {{foot.x, g + 0.31, foot.z}, r, {0, 1, 0}, f}, {0.01, 0.31, 0.01},
-                   model.materials.stand);
+            AddBox(model.mesh, {{foot.x, (g + roof_y) * 0.5, foot.z}, r, {0, 1, 0}, f},
+                   {0.01, (roof_y - g) * 0.5, 0.01}, model.materials.stand);
         }
         keepouts.push_back({middle, 1.1});
         return;
@@ -146,10 +150,10 @@ void AddDistanceBoards(CourseModel& model)
 void AddTree(CourseModel& model, Vec3 foot, double height, double radius)
 {
     const double g = model.layout.ground_y;
-    AddAlignedBox(model.mesh, {foot.x - 0.02, g, foot.z - 0.02}, {foot.x + 0.02, g + 0.12, foot.z + 0.02},
+    AddAlignedBox(model.mesh, {foot.x - 0.03, g, foot.z - 0.03}, {foot.x + 0.03, g + 0.15, foot.z + 0.03},
                   model.materials.trunk);
-    AddCone(model.mesh, {foot.x, g + 0.08, foot.z}, radius, height * 0.65, 8, model.materials.leaves);
-    AddCone(model.mesh, {foot.x, g + 0.08 + height * 0.3, foot.z}, radius * 0.72, height * 0.6, 8,
+    AddCone(model.mesh, {foot.x, g + 0.1, foot.z}, radius, height * 0.6, 8, model.materials.leaves);
+    AddCone(model.mesh, {foot.x, g + 0.1 + height * 0.35, foot.z}, radius * 0.72, height * 0.55, 8,
             model.materials.leaves);
 }
 
@@ -162,11 +166,12 @@ void AddTrees(CourseModel& model, const std::vector<Keepout>& keepouts)
     for (int attempt = 0; attempt < kTreeTries && placed < kTreeCount; ++attempt) {
         const Vec3 p{Uniform(random, l.low.x - 3, l.high.x + 3), l.ground_y,
                      Uniform(random, l.low.z - 3, l.high.z + 3)};
-        const double height = Uniform(random, 0.35, 0.6);
-        const double radius = Uniform(random, 0.11, 0.17);
+        const double height = Uniform(random, 0.8, 1.3);
+        const double radius = Uniform(random, 0.15, 0.24);
         const double far_chance = Uniform(random, 0, 1);
         const double d = DistanceToRoadBelow(l, p, kAnywhere, -1, 0);
-        if (d < kRoadHalfWidth + radius + 0.12 || (d > 2.5 && far_chance > 0.15)) {
+        // Clear of the widest grass bank, and mostly near enough to pass by.
+        if (d < kRoadHalfWidth + kEmbankmentMax + radius || (d > 3.0 && far_chance > 0.15)) {
             continue;
         }
         bool free = true;

@@ -165,11 +165,26 @@ Image NumberImage(int digit)
     return image;
 }
 
+Image WingImage(int digit)
+{
+    Image image = MakeImage(64, 32, kLiveryRed);
+    FillRect(image, 18, 1, 46, 31, kWhite);
+    for (int row = 0; row < 7; ++row) {
+        for (int column = 0; column < 5; ++column) {
+            if (kDigits[digit][row] & (0x10 >> column)) {
+                FillRect(image, 22 + column * 4, 2 + row * 4, 26 + column * 4, 6 + row * 4, kBlack);
+            }
+        }
+    }
+    return image;
+}
+
 std::vector<NamedImage> AllTextures()
 {
     return {
         {"road.bmp", RoadImage()},       {"kerb.bmp", KerbImage()},       {"start.bmp", StartImage()},
         {"grass.bmp", GrassImage()},     {"board1.bmp", BoardImage(1)},   {"board2.bmp", BoardImage(2)},
         {"board3.bmp", BoardImage(3)},   {"banner.bmp", BannerImage()},   {"number.bmp", NumberImage(7)},
+        {"wing.bmp", WingImage(7)},
     };
 }

@@ -27,6 +27,8 @@ Image BoardImage(int bars);
 Image BannerImage();
 // Race number plate, 64 x 64: a white disc on the livery red with a black digit.
 Image NumberImage(int digit);
+// Rear wing top, 64 x 32: the race number on a white panel across the livery red.
+Image WingImage(int digit);
 
 // Every texture file of both models.
 std::vector<NamedImage> AllTextures();
