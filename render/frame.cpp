@@ -15,10 +15,7 @@ void RenderFrame(HDC hdc) {
         pd3dDevice->EndScene();
     }
     pd3dDevice->Present(nullptr, nullptr, nullptr, nullptr);
-    if (sceneBegun) {
-        DrawOverlay(hdc);
-        // Out now, not whenever GDI next empties its batch: the lines then stand
-        // on screen for the whole time until the next present.
-        GdiFlush();
-    }
+    // After the present, which covers the whole client area: written before
+    // it, the lines would be overwritten by the very frame they describe.
+    if (sceneBegun) DrawOverlay(hdc);
 }
