@@ -9,6 +9,10 @@
 #include <fstream>
 #include <set>
 
+#include "device.h"
+#include "mesh_model.h"
+#include "message_capture.h"
+#include "test_window.h"
 #include "xfile_text.h"
 
 namespace {
@@ -148,5 +152,30 @@ protected:
 TEST_F(ModelLoad, CourseLoadsAsWrittenWithinBudget) { ExpectLoadsAsWritten("crs.x", 20000); }
 
 TEST_F(ModelLoad, CarLoadsAsWrittenWithinBudget) { ExpectLoadsAsWritten("F1.x", 3000); }
+
+// The program's own start-up in the folder it runs from: both models and every
+// texture they name load, and the user sees no message box.
+TEST(ProgramModels, StartUpLoadsBothModelsWithoutAMessageBox)
+{
+    TakeCapturedBoxes();
+    const HWND window = CreateTestWindow();
+    ASSERT_EQ(InitD3D(window), S_OK);
+    const std::vector<CapturedBox> boxes = TakeCapturedBoxes();
+    EXPECT_TRUE(boxes.empty()) << "first box: " << (boxes.empty() ? 0 : boxes[0].text.size()) << " characters";
+    const char* files[2] = {"crs.x", "F1.x"};
+    for (int m = 0; m < 2; ++m) {
+        XFileText text;
+        std::string error;
+        ASSERT_TRUE(ReadXFileText(files[m], text, error)) << error;
+        const MeshModel& model = models[m];
+        ASSERT_NE(model.pMesh, nullptr) << files[m];
+        ASSERT_EQ(model.dwNumMaterials, static_cast<DWORD>(text.material_count)) << files[m];
+        for (DWORD i = 0; i < model.dwNumMaterials; ++i) {
+            EXPECT_EQ(model.pMeshTextures[i] != nullptr, !text.textures[i].empty()) << files[m] << " material " << i;
+        }
+    }
+    Cleanup();
+    DestroyWindow(window);
+}
 
 }  // namespace
