@@ -6,6 +6,6 @@
 // Called by the frame loop once per idle pass, after the drive update, with the
 // window's kept device context; pd3dDevice must exist. Clears to grey, draws
 // course and car inside the scene, presents once, and only when the scene
-// began writes the ten overlay lines onto hdc after the present, so that the
-// presented image does not cover them.
+// began writes the ten overlay lines onto hdc once the present is done, so
+// that the presented image does not cover them.
 void RenderFrame(HDC hdc);

@@ -1,4 +1,4 @@
-// Test support: message boxes captured by a thread CBT hook, recorded, then dismissed.
+// Test support: message boxes found by a thread CBT hook, recorded, and ended before they are shown.
 #include "message_capture.h"
 
 #include <windows.h>
@@ -29,14 +29,27 @@ BOOL CALLBACK CollectStaticText(HWND child, LPARAM lParam) {
     return TRUE;
 }
 
+WNDPROC boxProcedure = nullptr;
+
+// Reads the box once its dialog set-up has filled it in, then ends it before
+// it is ever shown.
+LRESULT CALLBACK BoxProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcW(boxProcedure, hWnd, message, wParam, lParam);
+    if (message == WM_INITDIALOG) {
+        CapturedBox box{ClassOf(hWnd), WindowText(hWnd), L""};
+        EnumChildWindows(hWnd, CollectStaticText, reinterpret_cast<LPARAM>(&box.text));
+        captured.push_back(box);
+        EndDialog(hWnd, IDOK);
+    }
+    return result;
+}
+
 LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
+    if (code == HCBT_CREATEWND) {
         HWND hWnd = reinterpret_cast<HWND>(wParam);
         if (ClassOf(hWnd) == L"#32770") {
-            CapturedBox box{ClassOf(hWnd), WindowText(hWnd), L""};
-            EnumChildWindows(hWnd, CollectStaticText, reinterpret_cast<LPARAM>(&box.text));
-            captured.push_back(box);
-            PostMessageW(hWnd, WM_COMMAND, IDOK, 0);
+            boxProcedure = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoxProc)));
         }
     }
     return CallNextHookEx(hook, code, wParam, lParam);
