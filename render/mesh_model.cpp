@@ -57,6 +57,19 @@ void LoadMaterial(MeshModel* model, const D3DXMATERIAL& source, DWORD i) {
     }
 }
 
+// Both arrays, then every material and its texture. Fails only when an
+// array cannot be allocated.
+bool CopyMaterials(MeshModel* model, ID3DXBuffer* pD3DXMtrlBuffer) {
+    const DWORD count = model->dwNumMaterials;
+    model->pMeshMaterials = new (std::nothrow) D3DMATERIAL9[count]();
+    model->pMeshTextures = new (std::nothrow) IDirect3DTexture9*[count]();
+    if (model->pMeshMaterials == nullptr || model->pMeshTextures == nullptr) return false;
+    if (count == 0 || pD3DXMtrlBuffer == nullptr) return true;
+    const auto* source = static_cast<const D3DXMATERIAL*>(pD3DXMtrlBuffer->GetBufferPointer());
+    for (DWORD i = 0; i < count; ++i) LoadMaterial(model, source[i], i);
+    return true;
+}
+
 }  // namespace
 
 HRESULT LoadXFile(MeshModel* model, const char* filename, D3DXVECTOR3 position) {
@@ -66,22 +79,12 @@ HRESULT LoadXFile(MeshModel* model, const char* filename, D3DXVECTOR3 position) 
                                   nullptr, &model->dwNumMaterials, &model->pMesh))) {
         model->dwNumMaterials = 0;
         model->pMesh = nullptr;
-        ShowMessage(kMsgXFileFailed, filename);
-        return E_FAIL;
-    }
-    const DWORD count = model->dwNumMaterials;
-    model->pMeshMaterials = new (std::nothrow) D3DMATERIAL9[count];
-    model->pMeshTextures = new (std::nothrow) IDirect3DTexture9*[count]();
-    if (model->pMeshMaterials == nullptr || model->pMeshTextures == nullptr) {
-        if (pD3DXMtrlBuffer != nullptr) pD3DXMtrlBuffer->Release();
         return FailLoad(model, filename);
     }
-    if (count > 0) {
-        const auto* source = static_cast<const D3DXMATERIAL*>(pD3DXMtrlBuffer->GetBufferPointer());
-        for (DWORD i = 0; i < count; ++i) LoadMaterial(model, source[i], i);
-    }
+    const bool copied = CopyMaterials(model, pD3DXMtrlBuffer);
+    // The texture names live in the buffer: it goes only after the textures are made.
     if (pD3DXMtrlBuffer != nullptr) pD3DXMtrlBuffer->Release();
-    return S_OK;
+    return copied ? S_OK : FailLoad(model, filename);
 }
 
 void ReleaseModel(MeshModel* model) {

@@ -76,8 +76,9 @@ TEST_F(MeshModelTest, EachMaterialWithAMissingTextureGetsItsOwnBoxAndANullEntry)
     ASSERT_EQ(LoadXFile(&model, "three.x", D3DXVECTOR3(0.0f, 0.0f, 0.0f)), S_OK);
     const auto boxes = TakeCapturedBoxes();
     ASSERT_EQ(boxes.size(), 3u);
+    const std::wstring defaultCaption = DefaultBoxCaption();
     for (const CapturedBox& box : boxes) {
-        EXPECT_EQ(box.caption, DefaultBoxCaption());
+        EXPECT_EQ(box.caption, defaultCaption);
         EXPECT_EQ(box.text, L"テクスチャの読み込みに失敗しました");
     }
     ASSERT_EQ(model.dwNumMaterials, 4u);
