@@ -19,7 +19,7 @@ struct CourseLayout {
     std::vector<Vec3> right;      // per section, horizontal unit vector to the right
     std::vector<bool> raised;     // per section: a deck on pillars rather than solid sides
     std::vector<bool> over_road;  // per section: another road passes underneath
-    std::vector<bool> bridge;     // per segment: part of a bridge span (railings)
+    std::vector<bool> bridge;     // per segment: part of a bridge span (always a deck, pillars in pairs)
     double ground_y;
     Vec3 low, high;               // bounding box of the centre-line
 };

@@ -194,7 +194,7 @@ CourseModel BuildCourseModel(const CoursePath& path)
     }
     for (int i = 0; i < model.layout.segments; ++i) {
         AddRoadSides(model, i);
-        if (model.layout.bridge[i]) {
+        if (model.layout.raised[i] && model.layout.raised[i + 1]) {
             AddRailings(model, i);
         }
     }
