@@ -1,8 +1,6 @@
 // Child processes for the end-to-end tests: start, windows, boxes, end.
 #include "demo_process.h"
 
-#include "run_folder.h"
-
 namespace {
 
 constexpr DWORD kPollMs = 20;
@@ -52,7 +50,7 @@ DemoProcess StartDemo(const std::string& exe, const std::string& folder,
         saved.emplace_back(variable.first, length > 0 && length < sizeof(value) ? value : "");
         SetEnvironmentVariableA(variable.first.c_str(), variable.second.c_str());
     }
-    std::string command = "\"" + BinFolder() + exe + "\"";
+    std::string command = "\"" + folder + exe + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     DemoProcess demo = {};

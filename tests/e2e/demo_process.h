@@ -12,7 +12,7 @@ struct DemoProcess {
     PROCESS_INFORMATION process;  // zero when the start failed
 };
 
-// Starts bin\<exe> with `folder` as its current directory; `environment`
+// Starts <folder>\<exe> with `folder` as its current directory; `environment`
 // holds NAME=value pairs set for the child only (the rest is inherited).
 DemoProcess StartDemo(const std::string& exe, const std::string& folder,
                       const std::vector<std::pair<std::string, std::string>>& environment);

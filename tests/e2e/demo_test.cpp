@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "demo_process.h"
 #include "message_capture.h"
@@ -19,6 +21,7 @@ constexpr DWORD kWindowTimeoutMs = 60000;
 constexpr DWORD kOverlayTimeoutMs = 60000;
 constexpr DWORD kExitTimeoutMs = 10000;
 constexpr DWORD kBoxTimeoutMs = 60000;
+constexpr ULONGLONG kStallTimeoutMs = 60000;
 
 // Shift_JIS texts of the program's failure messages, as the boxes show them.
 const wchar_t kXFileFailed[] = L"Xファイルの読み込みに失敗しました";
@@ -37,12 +40,25 @@ int CountOccurrences(const std::string& text, const std::string& word) {
     return count;
 }
 
-// Starts vatrel.exe in `folder` with no pad beside it: slot 0 stays unconnected.
+using Environment = std::vector<std::pair<std::string, std::string>>;
+
+// The scripted pad beside the exe. Wine loads it in place of its own xinput1_3
+// because the test runs with WINEDLLOVERRIDES xinput1_3=n,b (inherited by the
+// program from Wine's start; setting it here would come too late).
+Environment ScriptedPad(const std::string& script) {
+    return {{"VATREL_PAD_SCRIPT", script}, {"VATREL_PAD_LOG", "pad.log"}};
+}
+
+constexpr char kScriptedPadDll[] = "scriptpad\\xinput1_3.dll";
+
+// Starts vatrel.exe in `folder`; with no pad beside it, slot 0 stays unconnected.
 struct DemoRun {
     DemoProcess demo = {};
     HWND window = nullptr;
 
-    explicit DemoRun(const std::string& folder) { demo = StartDemo("vatrel.exe", folder, {}); }
+    explicit DemoRun(const std::string& folder, const Environment& environment = {}) {
+        demo = StartDemo("vatrel.exe", folder, environment);
+    }
     ~DemoRun() { EndDemo(demo); }
     bool WaitForWindow() {
         window = WaitForDemoWindow(demo, "Vatrel", kWindowTimeoutMs);
@@ -186,6 +202,62 @@ TEST(Demo, GarbageCarShowsItsBoxAndRunsOn) {
     }
     ASSERT_TRUE(WriteFileText(folder + "F1.x", garbage));
     ExpectBrokenCarHandled(folder);
+}
+
+// Waits until the pad's log holds at least `frames` lines (one per frame). A
+// loaded machine may draw slowly, so it gives up only when the program has
+// drawn no frame for kStallTimeoutMs.
+bool WaitForPadFrames(const std::string& folder, int frames) {
+    int seen = -1;
+    ULONGLONG last_progress = GetTickCount64();
+    for (;;) {
+        const int now = CountOccurrences(ReadFileText(folder + "pad.log"), "\n");
+        if (now >= frames) {
+            return true;
+        }
+        if (now > seen) {
+            seen = now;
+            last_progress = GetTickCount64();
+        } else if (GetTickCount64() - last_progress > kStallTimeoutMs) {
+            return false;
+        }
+        Sleep(100);
+    }
+}
+
+// Drives `held` frames with A, then releases: the overlay shows exactly that plate.
+void ExpectOverlayAfterHeldFrames(const std::string& name, int held) {
+    const std::string folder = PrepareRunFolder(name, kScriptedPadDll);
+    ASSERT_FALSE(folder.empty());
+    DemoRun run(folder, ScriptedPad("A" + std::to_string(held)));
+    ASSERT_TRUE(run.WaitForWindow());
+    ASSERT_TRUE(WaitForPadFrames(folder, held + 2));
+    EXPECT_EQ(kOverlayLineCount, WaitForOverlay(run.window, ExpectedOverlay(held), kOverlayTimeoutMs));
+    // One plate more or less would be on the screen instead.
+    EXPECT_LT(WaitForOverlay(run.window, ExpectedOverlay(held + 1), 1000), kOverlayLineCount);
+    EXPECT_LT(WaitForOverlay(run.window, ExpectedOverlay(held - 1), 1000), kOverlayLineCount);
+    PressEscape(run.window);
+    EXPECT_EQ(0, WaitForDemoExit(run.demo, kExitTimeoutMs));
+}
+
+TEST(DemoDriving, TwentySixFramesWithAThenRelease) { ExpectOverlayAfterHeldFrames("a26", 26); }
+
+TEST(DemoDriving, ALapAndABitThenRelease) { ExpectOverlayAfterHeldFrames("a1100", 1100); }
+
+TEST(DemoDriving, PullingThePadWhileAIsHeldStopsTheCar) {
+    const std::string folder = PrepareRunFolder("pulled", kScriptedPadDll);
+    ASSERT_FALSE(folder.empty());
+    // A held for 40 frames, then slot 0 reports not connected for good.
+    DemoRun run(folder, ScriptedPad("A40,X2000000000"));
+    ASSERT_TRUE(run.WaitForWindow());
+    ASSERT_TRUE(WaitForPadFrames(folder, 60));
+    EXPECT_EQ(kOverlayLineCount, WaitForOverlay(run.window, ExpectedOverlay(40), kOverlayTimeoutMs));
+    // Many frames later the car still stands on the same plate.
+    ASSERT_TRUE(WaitForPadFrames(folder, 200));
+    EXPECT_EQ(kOverlayLineCount, WaitForOverlay(run.window, ExpectedOverlay(40), kOverlayTimeoutMs));
+    EXPECT_NE(std::string::npos, ReadFileText(folder + "pad.log").find(" X"));
+    PressEscape(run.window);
+    EXPECT_EQ(0, WaitForDemoExit(run.demo, kExitTimeoutMs));
 }
 
 }  // namespace

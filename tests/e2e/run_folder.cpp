@@ -54,7 +54,7 @@ std::string PrepareRunFolder(const std::string& name, const std::string& pad_dll
     CreateDirectoryA(runs.c_str(), nullptr);
     CreateDirectoryA(folder.c_str(), nullptr);
     EmptyFolder(folder);
-    bool ready = CopyMatching(bin, "*.x", folder) && CopyMatching(bin, "*.bmp", folder);
+    bool ready = CopyMatching(bin, "vatrel*.exe", folder) && CopyMatching(bin, "*.x", folder) && CopyMatching(bin, "*.bmp", folder);
     if (!pad_dll.empty()) {
         ready = ready && CopyFileA((bin + pad_dll).c_str(), (folder + "xinput1_3.dll").c_str(), FALSE);
     }
