@@ -203,15 +203,3 @@ TEST(VatrelProgram, EndsWithExitCodeZeroWhenItsWindowIsClosed) {
     PostMessageA(run.window, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForExit(&run), 0u);
 }
-
-TEST(VatrelProgram, OtherKeysDoNotEndIt) {
-    EnterFreshFolder();
-    WriteDemoModels();
-    Running run = Start();
-    ASSERT_NE(run.window, nullptr);
-    PostMessageA(run.window, WM_KEYDOWN, 'A', 0);
-    PostMessageA(run.window, WM_KEYDOWN, VK_SPACE, 0);
-    EXPECT_EQ(WaitForSingleObject(run.process.hProcess, 1000), static_cast<DWORD>(WAIT_TIMEOUT));
-    PostMessageA(run.window, WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_EQ(WaitForExit(&run), 0u);
-}
