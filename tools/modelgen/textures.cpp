@@ -184,7 +184,7 @@ std::vector<NamedImage> AllTextures()
     return {
         {"road.bmp", RoadImage()},       {"kerb.bmp", KerbImage()},       {"start.bmp", StartImage()},
         {"grass.bmp", GrassImage()},     {"board1.bmp", BoardImage(1)},   {"board2.bmp", BoardImage(2)},
-        {"board3.bmp", BoardImage(3)},   {"banner.bmp", BannerImage()},   {"number.bmp", NumberImage(7)},
-        {"wing.bmp", WingImage(7)},
+        {"board3.bmp", BoardImage(3)},   {"banner.bmp", BannerImage()},   {"number.bmp", NumberImage(5)},
+        {"wing.bmp", WingImage(5)},
     };
 }
