@@ -50,6 +50,49 @@ void AddStartGantry(CourseModel& model)
     AddBox(model.mesh, bar, {span + 0.015, 0.03, 0.01}, model.materials.banner);
 }
 
+// True when a stand on side `r` of section `s`, its front `front` from the
+// centre-line, keeps clear of every other stretch of road.
+bool RoomForStand(const CourseLayout& l, int s, Vec3 r, double front)
+{
+    const Vec3 c = l.path.centre[s];
+    for (double along : {-0.9, 0.0, 0.9}) {
+        for (double across : {front, front + 0.3, front + 0.6}) {
+            if (!ClearOfRoads(l, c + r * across + l.forward[s] * along, 0.1, s, 30)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Built into the bank: four tiers stepping up from road level, a back wall and
+// a roof on two posts, everything standing on the ground.
+void AddStand(CourseModel& model, int s, Vec3 r, double front)
+{
+    const CourseLayout& l = model.layout;
+    const Vec3 c = l.path.centre[s];
+    const Vec3 f = l.forward[s];
+    const Vec3 up{0, 1, 0};
+    const double g = l.ground_y;
+    for (int tier = 0; tier < 4; ++tier) {
+        const double top = c.y + 0.02 + tier * 0.09;
+        const Vec3 at = c + r * (front + 0.06 + tier * 0.12);
+        AddBox(model.mesh, {{at.x, (g + top) * 0.5, at.z}, r, up, f}, {0.06, (top - g) * 0.5, 0.8},
+               model.materials.seats);
+    }
+    const double roof_y = c.y + 0.5;
+    const Vec3 back = c + r * (front + 0.5);
+    AddBox(model.mesh, {{back.x, (g + roof_y) * 0.5, back.z}, r, up, f}, {0.02, (roof_y - g) * 0.5, 0.8},
+           model.materials.stand);
+    const Vec3 roof = c + r * (front + 0.26);
+    AddBox(model.mesh, {{roof.x, roof_y, roof.z}, r, up, f}, {0.27, 0.02, 0.82}, model.materials.roof);
+    for (double along : {-0.78, 0.78}) {
+        const Vec3 foot = c + r * (front + 0.01) + f * along;
+        AddBox(model.mesh, {{foot.x, (g + roof_y) * 0.5, foot.z}, r, up, f}, {0.01, (roof_y - g) * 0.5, 0.01},
+               model.materials.stand);
+    }
+}
+
 // Stepped seating beside the start straight, on the side with room for it.
 void AddGrandstand(CourseModel& model, std::vector<Keepout>& keepouts)
 {
@@ -58,43 +101,14 @@ void AddGrandstand(CourseModel& model, std::vector<Keepout>& keepouts)
     if (s >= l.segments) {
         return;
     }
-    const Vec3 c = l.path.centre[s];
-    const Vec3 f = l.forward[s];
+    const double front = kRoadHalfWidth + 0.12;
     for (double side : {1.0, -1.0}) {
         const Vec3 r = l.right[s] * side;
-        const double front = kRoadHalfWidth + 0.12;
-        const Vec3 middle = c + r * (front + 0.3);
-        bool clear = true;
-        for (double along : {-0.9, 0.0, 0.9}) {
-            for (double across : {front, front + 0.3, front + 0.6}) {
-                clear = clear && ClearOfRoads(l, c + r * across + f * along, 0.1, s, 30);
-            }
+        if (RoomForStand(l, s, r, front)) {
+            AddStand(model, s, r, front);
+            keepouts.push_back({l.path.centre[s] + r * (front + 0.3), 1.1});
+            return;
         }
-        if (!clear) {
-            continue;
-        }
-        // Built into the bank: the front tier level with the road, the rest stepping up.
-        const double g = l.ground_y;
-        const double road = c.y;
-        for (int tier = 0; tier < 4; ++tier) {
-            const double top = road + 0.02 + tier * 0.09;
-            const Vec3 at = c + r * (front + 0.06 + tier * 0.12);
-            AddBox(model.mesh, {{at.x, (g + top) * 0.5, at.z}, r, {0, 1, 0}, f}, {0.06, (top - g) * 0.5, 0.8},
-                   model.materials.seats);
-        }
-        const Vec3 back = c + r * (front + 0.5);
-        const double roof_y = road + 0.5;
-        AddBox(model.mesh, {{back.x, (g + roof_y) * 0.5, back.z}, r, {0, 1, 0}, f}, {0.02, (roof_y - g) * 0.5, 0.8},
-               model.materials.stand);
-        const Vec3 roof = c + r * (front + 0.26);
-        AddBox(model.mesh, {{roof.x, roof_y, roof.z}, r, {0, 1, 0}, f}, {0.27, 0.02, 0.82}, model.materials.roof);
-        for (double along : {-0.78, 0.78}) {
-            const Vec3 foot = c + r * (front + 0.01) + f * along;
-            AddBox(model.mesh, {{foot.x, (g + roof_y) * 0.5, foot.z}, r, {0, 1, 0}, f},
-                   {0.01, (roof_y - g) * 0.5, 0.01}, model.materials.stand);
-        }
-        keepouts.push_back({middle, 1.1});
-        return;
     }
 }
 
