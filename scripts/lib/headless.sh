@@ -123,3 +123,34 @@ quit_program() {
     program_running && fail "the program did not end on Escape"
     wait "$PROGRAM_PID"
 }
+
+# Succeeds when IMAGE shows the overlay's first and last lines (black on white)
+# with the client area's top left at X,Y. The lines are drawn onto the window
+# between presents, so a capture can miss them.
+overlay_showing() {
+    image=$1 x=$2 y=$3
+    white=$(convert "$image" \( +clone -crop "30x10+$x+$((y + 2))" \) \
+        \( -clone 0 -crop "30x10+$x+$((y + 164))" \) -delete 0 -append +repage \
+        -fill black +opaque white -format "%[fx:mean]" info: 2>/dev/null)
+    awk -v w="${white:-0}" 'BEGIN { exit !(w > 0.3) }'
+}
+
+# Captures the screen rectangle WxH+X+Y into IMAGE, again until the overlay
+# shows (client area at CX,CY within the capture), at most 50 times.
+capture_with_overlay() {
+    image=$1 geometry=$2 cx=$3 cy=$4
+    tries=0
+    while [ $tries -lt 50 ]; do
+        import -display "$DISPLAY" -window root -crop "$geometry" +repage "$image" 2>/dev/null &&
+            overlay_showing "$image" "$cx" "$cy" && return 0
+        tries=$((tries + 1))
+    done
+    return 1
+}
+
+# The client area's top left within the window's 800 x 600 outer rectangle at
+# (100, 100): prints "X Y".
+client_offset() {
+    xdotool getwindowgeometry "$1" 2>/dev/null |
+        awk '/Position:/ { split($2, p, ","); print p[1] - 100, p[2] - 100 }'
+}
