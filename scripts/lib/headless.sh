@@ -1,3 +1,6 @@
+# Variables inside these functions start with "_", so that the callers' own
+# are never overwritten (POSIX sh has no local variables).
+#
 # Unattended runs of the demo (or the bare program) on a private Xvfb: the
 # session, the message-box watch, the program with the scripted pad, and its
 # end. Sourced by scripts/run and scripts/bench, after cmake/wine-common.sh;
@@ -26,11 +29,11 @@ start_session() {
 }
 
 stop_session() {
-    for pid in $HEADLESS_PIDS; do
-        kill "$pid" 2>/dev/null
+    for _pid in $HEADLESS_PIDS; do
+        kill "$_pid" 2>/dev/null
     done
-    for pid in $HEADLESS_PIDS; do
-        wait "$pid" 2>/dev/null
+    for _pid in $HEADLESS_PIDS; do
+        wait "$_pid" 2>/dev/null
     done
     HEADLESS_PIDS=""
     "$WINESERVER" -k 2>/dev/null
@@ -51,12 +54,12 @@ check_boxes() {
 # (0: unpaced); the pad logs one line per frame to FOLDER/pad.log. Sets
 # PROGRAM_PID and PAD_LOG.
 start_program() {
-    folder=$1 exe=$2 script=$3 fps=$4
-    cp "$build/bin/scriptpad/xinput1_3.dll" "$folder/" || fail "the scripted pad is not built"
-    PAD_LOG="$folder/pad.log"
+    _folder=$1 _exe=$2 _script=$3 _fps=$4
+    cp "$build/bin/scriptpad/xinput1_3.dll" "$_folder/" || fail "the scripted pad is not built"
+    PAD_LOG="$_folder/pad.log"
     rm -f "$PAD_LOG"
-    (cd "$folder" && VATREL_PAD_SCRIPT="$script" VATREL_PAD_FPS="$fps" VATREL_PAD_LOG=pad.log \
-        exec "$WINE" "$exe" >/dev/null 2>&1 </dev/null) &
+    (cd "$_folder" && VATREL_PAD_SCRIPT="$_script" VATREL_PAD_FPS="$_fps" VATREL_PAD_LOG=pad.log \
+        exec "$WINE" "$_exe" >/dev/null 2>&1 </dev/null) &
     PROGRAM_PID=$!
     HEADLESS_PIDS="$HEADLESS_PIDS $PROGRAM_PID"
 }
@@ -74,21 +77,21 @@ program_running() {
 # the program's end, or when no frame came for a minute. Calls the function
 # named PROGRESS (if any) about once a second.
 wait_for_frames() {
-    want=$1 progress=${2:-}
-    last=-1 still=0
+    _want=$1 _progress=${2:-}
+    _last=-1 _still=0
     while :; do
         check_boxes
-        now=$(frames_logged)
-        [ "$now" -ge "$want" ] && return 0
-        program_running || fail "the program ended after $now frames"
-        if [ "$now" -ne "$last" ]; then
-            last=$now still=0
+        _now=$(frames_logged)
+        [ "$_now" -ge "$_want" ] && return 0
+        program_running || fail "the program ended after $_now frames"
+        if [ "$_now" -ne "$_last" ]; then
+            _last=$_now _still=0
         else
-            still=$((still + 1))
-            [ $still -ge 600 ] && fail "no frame drawn for a minute (at frame $now)"
+            _still=$((still + 1))
+            [ $_still -ge 600 ] && fail "no frame drawn for a minute (at frame $_now)"
         fi
-        if [ -n "$progress" ] && [ $((still % 10)) -eq 0 ]; then
-            "$progress" "$now"
+        if [ -n "$_progress" ] && [ $((still % 10)) -eq 0 ]; then
+            "$_progress" "$_now"
         fi
         sleep 0.1
     done
@@ -96,15 +99,15 @@ wait_for_frames() {
 
 # The X window of the program's window titled TITLE; waits for it.
 window_of() {
-    title=$1
-    tries=0
+    _title=$1
+    _tries=0
     while :; do
         check_boxes
-        window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1)
-        [ -n "$window" ] && { echo "$window"; return 0; }
+        _window=$(xdotool search --onlyvisible --name "^$_title\$" 2>/dev/null | head -n1)
+        [ -n "$_window" ] && { echo "$_window"; return 0; }
         program_running || fail "the program ended before its window appeared"
-        tries=$((tries + 1))
-        [ $tries -ge 1200 ] && fail "no window \"$title\" after two minutes"
+        _tries=$((tries + 1))
+        [ $_tries -ge 1200 ] && fail "no window \"$_title\" after two minutes"
         sleep 0.1
     done
 }
@@ -112,13 +115,13 @@ window_of() {
 # Sends Escape to the program's window and waits (up to 10 s) for it to end.
 # Returns the program's exit status, or fails.
 quit_program() {
-    window=$1
-    xdotool windowfocus --sync "$window" key Escape 2>/dev/null ||
-        xdotool key --window "$window" Escape 2>/dev/null
-    tries=0
-    while program_running && [ $tries -lt 100 ]; do
+    _window=$1
+    xdotool windowfocus --sync "$_window" key Escape 2>/dev/null ||
+        xdotool key --window "$_window" Escape 2>/dev/null
+    _tries=0
+    while program_running && [ $_tries -lt 100 ]; do
         sleep 0.1
-        tries=$((tries + 1))
+        _tries=$((tries + 1))
     done
     program_running && fail "the program did not end on Escape"
     wait "$PROGRAM_PID"
@@ -128,22 +131,22 @@ quit_program() {
 # with the client area's top left at X,Y. The lines are drawn onto the window
 # between presents, so a capture can miss them.
 overlay_showing() {
-    image=$1 x=$2 y=$3
-    white=$(convert "$image" \( +clone -crop "30x10+$x+$((y + 2))" \) \
-        \( -clone 0 -crop "30x10+$x+$((y + 164))" \) -delete 0 -append +repage \
+    _image=$1 _x=$2 _y=$3
+    _white=$(convert "$_image" \( +clone -crop "30x10+$_x+$((_y + 2))" \) \
+        \( -clone 0 -crop "30x10+$_x+$((_y + 164))" \) -delete 0 -append +repage \
         -fill black +opaque white -format "%[fx:mean]" info: 2>/dev/null)
-    awk -v w="${white:-0}" 'BEGIN { exit !(w > 0.3) }'
+    awk -v w="${_white:-0}" 'BEGIN { exit !(w > 0.3) }'
 }
 
 # Captures the screen rectangle WxH+X+Y into IMAGE, again until the overlay
 # shows (client area at CX,CY within the capture), at most 50 times.
 capture_with_overlay() {
-    image=$1 geometry=$2 cx=$3 cy=$4
-    tries=0
-    while [ $tries -lt 50 ]; do
-        import -display "$DISPLAY" -window root -crop "$geometry" +repage "$image" 2>/dev/null &&
-            overlay_showing "$image" "$cx" "$cy" && return 0
-        tries=$((tries + 1))
+    _image=$1 _geometry=$2 _cx=$3 _cy=$4
+    _tries=0
+    while [ $_tries -lt 50 ]; do
+        import -display "$DISPLAY" -window root -crop "$_geometry" +repage "$_image" 2>/dev/null &&
+            overlay_showing "$_image" "$_cx" "$_cy" && return 0
+        _tries=$((tries + 1))
     done
     return 1
 }
