@@ -66,7 +66,7 @@ struct DemoRun {
     }
 };
 
-// Frames the program shows (overlay lines skipped) in the given folder, after any boxes.
+// What the window shows below the overlay, counted by colour.
 SceneCounts SteadyScene(HWND window) {
     // Every frame is the same while the car stands; two captures guard against a torn one.
     SceneCounts first = CountScene(CaptureClient(window));
@@ -133,7 +133,7 @@ TEST(Demo, MissingCourseShowsItsBoxThenTheCarAloneOnGrey) {
     EXPECT_EQ(0, scene.grass);
     EXPECT_GT(scene.clear, 200000);
     // The one box was all: none waits behind it.
-    EXPECT_FALSE(TakeDemoBox(run.demo, 500, box)) << "unexpected box " << box.caption.size();
+    EXPECT_FALSE(TakeDemoBox(run.demo, 500, box)) << "a second box appeared";
 
     PressEscape(run.window);
     EXPECT_EQ(0, WaitForDemoExit(run.demo, kExitTimeoutMs));
