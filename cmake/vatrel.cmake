@@ -55,6 +55,9 @@ function(vatrel_add_test name)
     vatrel_sanitize(${name})
     add_test(NAME ${name} COMMAND ${name})
     if(WIN32)
-        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${VATREL_WINE_ENV}")
+        # Windows tests share the session's one display: a window of one test
+        # must never cover what another reads back from the screen.
+        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${VATREL_WINE_ENV}"
+                             RESOURCE_LOCK vatrel_screen)
     endif()
 endfunction()
