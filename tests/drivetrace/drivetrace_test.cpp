@@ -239,6 +239,7 @@ TEST(Drivetrace, BadCommandLinesExitWithStatusTwoAndOneLineNamingTheFault)
         {{"--buttons", "A+3"}, "run 1 'A+3'"},
         {{"--buttons", "-2,a3"}, "run 2 'a3'"},
         {{"--buttons", "A3\n"}, "run 1 'A3\\x0A'"},
+        {{"--buttons", "A3,X2"}, "run 2 'X2' unplugs the pad"},
         {{"--buttons", "A2147483648"}, "above 2147483647"},
         {{"--buttons", "A99999999999999999999"}, "above 2147483647"},
         {{"--buttons", "A2147483647,-1"}, "more than 2147483647 frames"},

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "button_pattern.h"
+#include "button_script.h"
 #include "course.h"
 #include "drive.h"
 #include "trace_lines.h"
@@ -103,7 +103,7 @@ void TraceButtons(const std::vector<ButtonRun>& runs, bool overlay_only)
     ResetDrive();
     int32_t frame = 0;
     for (const ButtonRun& run : runs) {
-        const uint16_t buttons = run.held ? kButtonA : 0;
+        const uint16_t buttons = run.step == ButtonStep::kHeld ? kButtonA : 0;
         for (int32_t i = 0; i < run.frames; ++i) {
             UpdateDrive(buttons);
             ++frame;
@@ -133,7 +133,7 @@ int main(int argc, char** argv)
         return Fail(error);
     }
     std::vector<ButtonRun> runs;
-    if (options.buttons && !ParseButtonPattern(options.pattern, runs, error)) {
+    if (options.buttons && !ParseButtonScript(options.pattern, ScriptGrammar::kHeldReleased, runs, error)) {
         return Fail(error);
     }
 

@@ -27,13 +27,13 @@
 #include <string>
 #include <vector>
 
+#include "button_script.h"
 #include "pad_pacing.h"
-#include "pad_script.h"
 
 namespace {
 
 struct PadData {
-    std::vector<PadRun> runs;
+    std::vector<ButtonRun> runs;
     bool script_ok;
     std::FILE* log;
     PacingData pacing;
@@ -59,7 +59,8 @@ PadData LoadPad()
         pad.log = std::fopen(log_path.c_str(), "w");
     }
     std::string error;
-    pad.script_ok = ParsePadScript(Environment("VATREL_PAD_SCRIPT"), pad.runs, error);
+    const std::string script = Environment("VATREL_PAD_SCRIPT");
+    pad.script_ok = ParseButtonScript(script, ScriptGrammar::kHeldReleasedUnplugged, pad.runs, error);
     if (!pad.script_ok && pad.log != nullptr) {
         std::fprintf(pad.log, "script error: %s\n", error.c_str());
         std::fflush(pad.log);
@@ -83,12 +84,12 @@ PadData& Pad()
 
 bool Slot0Connected(const PadData& pad)
 {
-    return pad.script_ok && StepAtFrame(pad.runs, pad.frame) != PadStep::kUnplugged;
+    return pad.script_ok && StepAtFrame(pad.runs, pad.frame) != ButtonStep::kUnplugged;
 }
 
-char StepLetter(PadStep step)
+char StepLetter(ButtonStep step)
 {
-    return step == PadStep::kHeld ? 'A' : step == PadStep::kReleased ? '-' : 'X';
+    return step == ButtonStep::kHeld ? 'A' : step == ButtonStep::kReleased ? '-' : 'X';
 }
 
 // One frame of slot 0: paced, logged, then reported.
@@ -96,13 +97,13 @@ DWORD PollSlot0(XINPUT_STATE* state)
 {
     PadData& pad = Pad();
     const int64_t frame = pad.frame++;
-    const PadStep step = pad.script_ok ? StepAtFrame(pad.runs, frame) : PadStep::kUnplugged;
+    const ButtonStep step = pad.script_ok ? StepAtFrame(pad.runs, frame) : ButtonStep::kUnplugged;
     PaceFrame(pad.pacing, frame);
     LogFrame(pad.log, frame, MillisecondsSinceStart(pad.pacing), StepLetter(step));
-    if (step == PadStep::kUnplugged) {
+    if (step == ButtonStep::kUnplugged) {
         return ERROR_DEVICE_NOT_CONNECTED;
     }
-    const WORD buttons = (step == PadStep::kHeld && pad.enabled) ? XINPUT_GAMEPAD_A : 0;
+    const WORD buttons = (step == ButtonStep::kHeld && pad.enabled) ? XINPUT_GAMEPAD_A : 0;
     if (buttons != pad.last_buttons) {
         ++pad.packet;
         pad.last_buttons = buttons;
