@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <unordered_map>
 
 namespace {
 
@@ -83,10 +84,40 @@ void AppendMaterialList(std::string& out, const Mesh& mesh)
     out += " }\n";
 }
 
+// Everything the file says about one vertex, as printed: two vertices with the
+// same text are the same vertex to the loader.
+std::string WrittenVertex(const Vertex& v)
+{
+    return Number(v.pos.x) + ";" + Number(v.pos.y) + ";" + Number(v.pos.z) + ";" + Number(v.normal.x) + ";" +
+           Number(v.normal.y) + ";" + Number(v.normal.z) + ";" + Number(v.u) + ";" + Number(v.v);
+}
+
 }  // namespace
 
-std::string FormatXFile(const Mesh& mesh, const std::string& name)
+Mesh MergeWrittenVertices(const Mesh& mesh)
 {
+    Mesh merged;
+    merged.materials = mesh.materials;
+    std::unordered_map<std::string, uint32_t> index_of;
+    std::vector<uint32_t> merged_index(mesh.vertices.size());
+    for (size_t i = 0; i < mesh.vertices.size(); ++i) {
+        const auto added =
+            index_of.emplace(WrittenVertex(mesh.vertices[i]), static_cast<uint32_t>(merged.vertices.size()));
+        if (added.second) {
+            merged.vertices.push_back(mesh.vertices[i]);
+        }
+        merged_index[i] = added.first->second;
+    }
+    merged.faces = mesh.faces;
+    for (Face& f : merged.faces) {
+        f = {merged_index[f.a], merged_index[f.b], merged_index[f.c], f.material};
+    }
+    return merged;
+}
+
+std::string FormatXFile(const Mesh& unmerged, const std::string& name)
+{
+    const Mesh mesh = MergeWrittenVertices(unmerged);
     std::string out = "xof 0303txt 0032\n\nMesh " + name + " {\n";
     AppendVectors(out, mesh, false, " ");
     AppendFaces(out, mesh, " ");

@@ -5,8 +5,14 @@
 
 #include "mesh.h"
 
-// The whole file: "xof 0303txt 0032" header, one Mesh named `name` with its
-// MeshNormals, MeshTextureCoords and MeshMaterialList (one inline Material per
+// The mesh with every set of vertices that print alike (position, normal and
+// texture coordinate, to six decimals) written once, in order of first
+// appearance, and the faces indexed into that list. Faces, their order and
+// materials are unchanged.
+Mesh MergeWrittenVertices(const Mesh& mesh);
+
+// The whole file, vertices merged as MergeWrittenVertices does:
+// "xof 0303txt 0032" header, one Mesh named `name` with its MeshNormals, MeshTextureCoords and MeshMaterialList (one inline Material per
 // entry of mesh.materials, with a TextureFilename where it names a texture).
 // Numbers are printed with six decimals, so equal meshes give equal bytes.
 std::string FormatXFile(const Mesh& mesh, const std::string& name);
