@@ -49,6 +49,9 @@ TEST(VertexMerge, MergesOnlyVerticesThatPrintAlike)
     const std::string text = FormatXFile(mesh, "quad");
     EXPECT_NE(text.find("\n 6;\n"), std::string::npos) << "vertex count as written";
     EXPECT_NE(text.find(" 3;2,1,3;,\n"), std::string::npos) << "second face as written";
+    // Six decimals at most, no trailing zeros past the first, no "-0".
+    EXPECT_NE(text.find("\n 1.0;0.0;1.0;,\n"), std::string::npos) << "fourth position as written";
+    EXPECT_NE(text.find("\n  0.5;0.0;;\n"), std::string::npos) << "last texture coordinate as written";
 }
 
 double Apart(Vec3 a, Vec3 b) { return std::max({std::fabs(a.x - b.x), std::fabs(a.y - b.y), std::fabs(a.z - b.z)}); }

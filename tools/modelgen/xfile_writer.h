@@ -12,7 +12,9 @@
 Mesh MergeWrittenVertices(const Mesh& mesh);
 
 // The whole file, vertices merged as MergeWrittenVertices does:
-// "xof 0303txt 0032" header, one Mesh named `name` with its MeshNormals, MeshTextureCoords and MeshMaterialList (one inline Material per
-// entry of mesh.materials, with a TextureFilename where it names a texture).
-// Numbers are printed with six decimals, so equal meshes give equal bytes.
+// "xof 0303txt 0032" header, one Mesh named `name` with its MeshNormals,
+// MeshTextureCoords and MeshMaterialList (one inline Material per entry of
+// mesh.materials, with a TextureFilename where it names a texture).
+// Numbers are rounded to six decimals and written without trailing zeros
+// beyond the first decimal, so equal meshes give equal bytes.
 std::string FormatXFile(const Mesh& mesh, const std::string& name);
