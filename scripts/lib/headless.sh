@@ -106,7 +106,7 @@ window_of() {
         _window=$(xdotool search --onlyvisible --name "^$_title\$" 2>/dev/null | head -n1)
         [ -n "$_window" ] && { echo "$_window"; return 0; }
         program_running || fail "the program ended before its window appeared"
-        _tries=$((tries + 1))
+        _tries=$((_tries + 1))
         [ $_tries -ge 1200 ] && fail "no window \"$_title\" after two minutes"
         sleep 0.1
     done
@@ -121,7 +121,7 @@ quit_program() {
     _tries=0
     while program_running && [ $_tries -lt 100 ]; do
         sleep 0.1
-        _tries=$((tries + 1))
+        _tries=$((_tries + 1))
     done
     program_running && fail "the program did not end on Escape"
     wait "$PROGRAM_PID"
@@ -146,7 +146,7 @@ capture_with_overlay() {
     while [ $_tries -lt 50 ]; do
         import -display "$DISPLAY" -window root -crop "$_geometry" +repage "$_image" 2>/dev/null &&
             overlay_showing "$_image" "$_cx" "$_cy" && return 0
-        _tries=$((tries + 1))
+        _tries=$((_tries + 1))
     done
     return 1
 }

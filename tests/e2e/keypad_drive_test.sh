@@ -60,14 +60,7 @@ moved=$(compare -metric AE "$folder/before.png" "$folder/released.png" null: 2>&
 compare -metric AE "$folder/released.png" "$folder/later.png" null: 2>/dev/null ||
     fail "the car went on after Space was released"
 
-xdotool key Escape
-tries=0
-while program_running && [ $tries -lt 100 ]; do
-    sleep 0.1
-    tries=$((tries + 1))
-done
-program_running && fail "Escape did not end vatrel.exe"
-wait "$PROGRAM_PID"
+quit_program "$window"
 status=$?
 trap - EXIT
 [ $status -eq 0 ] || fail "vatrel.exe ended with exit status $status"
