@@ -58,26 +58,29 @@ void Move(DriveStateData& s)
 
 }  // namespace
 
-void ResetDrive()
+void NormaliseDrive(DriveStateData& s)
 {
-    DriveStateData& s = DriveState;
     WrapTravelAngles(s);
     WrapCourseAngles(s);
     WrapCarAngles(s);
     DerivePosition(s);
 }
 
-void UpdateDrive(uint16_t wButtons)
+void ResetDrive()
 {
-    DriveStateData& s = DriveState;
-    const int32_t count = CourseTable.plate_count;
+    NormaliseDrive(DriveState);
+}
+
+void StepDrive(DriveStateData& s, const CourseTableData& course, uint16_t wButtons)
+{
+    const int32_t count = course.plate_count;
     s.plate_pos %= count;
     if ((wButtons & kButtonA) == 0) {
         s.speed = 0;
         return;
     }
 
-    const CoursePlate& taken = CourseTable.plates[s.plate_pos];
+    const CoursePlate& taken = course.plates[s.plate_pos];
     s.speed = taken.speed;
     s.vect_y += taken.dvect_y;
     s.vect_x += taken.dvect_x;
@@ -85,7 +88,7 @@ void UpdateDrive(uint16_t wButtons)
     WrapTravelAngles(s);
 
     // The course turns by the next plate's deltas, one frame ahead of the car.
-    const CoursePlate& next = CourseTable.plates[s.plate_pos % count];
+    const CoursePlate& next = course.plates[s.plate_pos % count];
     s.crs_rot_x -= next.dvect_x;
     s.crs_rot_y -= next.dvect_y;
     WrapCourseAngles(s);
@@ -93,4 +96,9 @@ void UpdateDrive(uint16_t wButtons)
 
     Move(s);
     DerivePosition(s);
+}
+
+void UpdateDrive(uint16_t wButtons)
+{
+    StepDrive(DriveState, CourseTable, wButtons);
 }

@@ -40,6 +40,17 @@ extern DriveStateData DriveState;
 // before the first frame; positions, plate_pos and speed are left alone.
 void ResetDrive();
 
-// One frame. With A (bit 0x1000 of wButtons) held, consumes one plate and
-// recomputes position, angles and float fields; otherwise only speed becomes 0.
+struct CourseTableData;
+
+// Normalises the angles of s and derives its float fields; positions,
+// plate_pos and speed are left alone.
+void NormaliseDrive(DriveStateData& s);
+
+// One frame of s along course. With A (bit 0x1000 of wButtons) held, consumes
+// one plate and recomputes position, angles and float fields; otherwise only
+// speed becomes 0. The program's drive and every tool that lays out or
+// replays the course take this same step.
+void StepDrive(DriveStateData& s, const CourseTableData& course, uint16_t wButtons);
+
+// One frame of the program's DriveState along CourseTable.
 void UpdateDrive(uint16_t wButtons);

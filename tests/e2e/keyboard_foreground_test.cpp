@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../../tools/win/keypad/keyboard_accelerator.h"
+#include "../../tools/win/pads/keypad/keyboard_accelerator.h"
 
 namespace {
 

@@ -52,6 +52,9 @@ DWORD WINAPI XInputGetState(DWORD user, XINPUT_STATE* state) {
     return KeyboardSlotState(state);
 }
 
+// The ordinal-100 entry some programs ask for; the guide button is never pressed here.
+DWORD WINAPI XInputGetStateEx(DWORD user, XINPUT_STATE* state) { return XInputGetState(user, state); }
+
 DWORD WINAPI XInputSetState(DWORD user, XINPUT_VIBRATION* vibration) {
     const SystemXInputData& xinput = SystemXInput();
     if (xinput.pSetState != nullptr) {
