@@ -5,6 +5,11 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "button_script.h"
 #include "course.h"
 #include "drive.h"
@@ -98,22 +103,24 @@ void TraceCourse()
     }
 }
 
+// Runs the drive on a state of its own, from the start values through one step per frame.
 void TraceButtons(const std::vector<ButtonRun>& runs, bool overlay_only)
 {
-    ResetDrive();
+    DriveStateData state = kDriveStart;
+    NormaliseDrive(state);
     int32_t frame = 0;
     for (const ButtonRun& run : runs) {
         const uint16_t buttons = run.step == ButtonStep::kHeld ? kButtonA : 0;
         for (int32_t i = 0; i < run.frames; ++i) {
-            UpdateDrive(buttons);
+            StepDrive(state, CourseTable, buttons);
             ++frame;
             if (!overlay_only) {
-                PrintFrame(stdout, frame, DriveState);
+                PrintFrame(stdout, frame, state);
             }
         }
     }
     if (overlay_only) {
-        PrintOverlay(stdout, DriveState);
+        PrintOverlay(stdout, state);
     }
 }
 
@@ -137,6 +144,10 @@ int main(int argc, char** argv)
         return Fail(error);
     }
 
+#ifdef _WIN32
+    // Lines end in a bare '\n' on Windows too, so that traces compare byte for byte.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     static char buffer[1 << 16];
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
     if (options.help) {
