@@ -37,8 +37,5 @@ expected=$({ cd "$src/assets" && ls -- *.x *.bmp &&
     printf '%s\n' README.txt vatrel.exe keypad/README.txt keypad/xinput1_3.dll; } |
     sed "s|^|vatrel-$version-win64/|" | LC_ALL=C sort)
 listed=$(unzip -Z1 "$one/$zip" | LC_ALL=C sort)
-[ "$listed" = "$expected" ] || fail "the zip holds
-$listed
-instead of
-$expected"
+[ "$listed" = "$expected" ] || fail "the zip holds $(echo $listed), not $(echo $expected)"
 echo "reproducible_test: vatrel.exe and $zip ($(wc -c <"$one/$zip") bytes) the same from both folders"
