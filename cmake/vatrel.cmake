@@ -5,6 +5,10 @@ function(vatrel_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()
 
+# The same sources built in any two folders give the same bytes: neither folder
+# is written into debug information or __FILE__.
+add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
+
 # Host test code runs under AddressSanitizer and UBSan.
 set(VATREL_SANITIZE_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 function(vatrel_sanitize target)
