@@ -22,7 +22,8 @@ std::string ReadAll(const fs::path& path)
 void ExpectSame(const fs::path& fresh, const fs::path& committed)
 {
     const std::string bytes = ReadAll(fresh);
-    EXPECT_TRUE(!bytes.empty() && bytes == ReadAll(committed)) << committed << " differs from " << fresh;
+    EXPECT_TRUE(!bytes.empty() && bytes == ReadAll(committed))
+        << committed << " differs from " << fresh << "; if meant, rerun coursegen or modelgen into the source tree";
 }
 
 TEST(Regeneration, GeneratorsWriteTheCommittedFilesByteForByte)

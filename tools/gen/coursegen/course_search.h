@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "course.h"
-#include "lap.h"
 #include "course_plan.h"
+#include "lap.h"
 
 // End position minus start position after one lap of the given plates.
 struct Residual { int32_t dx, dy, dz; };
