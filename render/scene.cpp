@@ -1,66 +1,56 @@
-// Scene drawing: transforms, light and subsets of the course and the car.
+// Scene drawing: transforms, light and subsets of the course and the car, as view.h places them.
 #include "scene.h"
 
 #include "device.h"
 #include "drive.h"
-
-const ViewSettingsData ViewSettings = {
-    0.0f, 1.0f, -1.8f,
-    0.0f, 0.0f, 0.0f,
-    4.6f,
-    4.0f,
-    -0.2f, -0.8f, 0.0f,
-    0.0f, 1.0f, 0.0f,
-};
+#include "view.h"
 
 namespace {
 
-constexpr float kCarScale = 0.3f;
-constexpr float kPi = 3.1415927f;
+D3DXVECTOR3 Vector(const ViewVector& v) { return D3DXVECTOR3(v.x, v.y, v.z); }
 
-// RotationY(y) x RotationX(x) x RotationZ(z): turned about y first.
-D3DXMATRIX RotationYXZ(float x, float y, float z) {
-    D3DXMATRIX matRotation;
-    D3DXMATRIX matRotation2;
-    D3DXMatrixIdentity(&matRotation);
-    D3DXMatrixRotationY(&matRotation2, y);
-    D3DXMatrixMultiply(&matRotation, &matRotation, &matRotation2);
-    D3DXMatrixRotationX(&matRotation2, x);
-    D3DXMatrixMultiply(&matRotation, &matRotation, &matRotation2);
-    D3DXMatrixRotationZ(&matRotation2, z);
-    D3DXMatrixMultiply(&matRotation, &matRotation, &matRotation2);
-    return matRotation;
+D3DXMATRIX Turn(const ViewVector& turn) {
+    D3DXMATRIX matTurn;
+    D3DXMATRIX matAxis;
+    D3DXMatrixIdentity(&matTurn);
+    for (Axis axis : kTurnOrder) {
+        const float angle = TurnAbout(axis, turn);
+        if (axis == Axis::X) D3DXMatrixRotationX(&matAxis, angle);
+        if (axis == Axis::Y) D3DXMatrixRotationY(&matAxis, angle);
+        if (axis == Axis::Z) D3DXMatrixRotationZ(&matAxis, angle);
+        D3DXMatrixMultiply(&matTurn, &matTurn, &matAxis);
+    }
+    return matTurn;
 }
 
-void SetView(const D3DXVECTOR3& vecUpVec) {
-    const ViewSettingsData& v = ViewSettings;
-    const D3DXVECTOR3 vecEyePt(v.fCamX, v.fCamY, v.fCamZ);
-    const D3DXVECTOR3 vecLookatPt(v.fCamX, v.fCamY - 1.0f, v.fCamZ + 3.0f);
-    D3DXMATRIX matHeading, matPitch, matBank, matCameraPosition, matView;
-    D3DXMatrixRotationY(&matHeading, v.fCamHeading);
-    D3DXMatrixRotationX(&matPitch, v.fCamPitch);
-    D3DXMatrixRotationZ(&matBank, v.fCamBank);
-    D3DXMatrixLookAtLH(&matCameraPosition, &vecEyePt, &vecLookatPt, &vecUpVec);
-    D3DXMatrixIdentity(&matView);
-    D3DXMatrixMultiply(&matView, &matView, &matHeading);
-    D3DXMatrixMultiply(&matView, &matView, &matPitch);
-    D3DXMatrixMultiply(&matView, &matView, &matBank);
-    D3DXMatrixMultiply(&matView, &matView, &matCameraPosition);
+void SetWorld(const Placement& p) {
+    D3DXMATRIX matWorld, matMove, matScale;
+    D3DXMatrixTranslation(&matMove, p.move.x, p.move.y, p.move.z);
+    const D3DXMATRIX matTurn = Turn(p.turn);
+    D3DXMatrixScaling(&matScale, p.scale, p.scale, p.scale);
+    D3DXMatrixIdentity(&matWorld);
+    D3DXMatrixMultiply(&matWorld, &matWorld, &matMove);
+    D3DXMatrixMultiply(&matWorld, &matWorld, &matTurn);
+    D3DXMatrixMultiply(&matWorld, &matWorld, &matScale);
+    pd3dDevice->SetTransform(D3DTS_WORLD, &matWorld);
+}
+
+void SetViewAndProjection() {
+    const D3DXVECTOR3 vecEye = Vector(kCameraEye);
+    const D3DXVECTOR3 vecTarget = Vector(kCameraTarget);
+    const D3DXVECTOR3 vecUp = Vector(kCameraUp);
+    D3DXMATRIX matView, matProj;
+    D3DXMatrixLookAtLH(&matView, &vecEye, &vecTarget, &vecUp);
     pd3dDevice->SetTransform(D3DTS_VIEW, &matView);
-}
-
-void SetProjection() {
-    D3DXMATRIX matProj;
-    D3DXMatrixPerspectiveFovLH(&matProj, kPi / ViewSettings.fFovDiv, 1.0f, 1.0f, 100.0f);
+    D3DXMatrixPerspectiveFovLH(&matProj, kFieldOfViewY, kAspectRatio, kNearPlane, kFarPlane);
     pd3dDevice->SetTransform(D3DTS_PROJECTION, &matProj);
 }
 
-// The directional light 0; course and car differ only in its ambient colour.
 void SetLight(float ambient) {
     D3DLIGHT9 light;
     ZeroMemory(&light, sizeof(light));
     light.Type = D3DLIGHT_DIRECTIONAL;
-    light.Direction = D3DXVECTOR3(ViewSettings.fLightDirX, ViewSettings.fLightDirY, ViewSettings.fLightDirZ);
+    light.Direction = Vector(kLightDirection);
     light.Diffuse = {1.0f, 1.0f, 1.0f, 1.0f};
     light.Specular = {0.0f, 0.0f, 0.0f, 0.0f};
     light.Ambient = {ambient, ambient, ambient, ambient};
@@ -78,36 +68,15 @@ void DrawSubsets(const MeshModel* model) {
     }
 }
 
+void Draw(const MeshModel* model, const Placement& placement, float ambient) {
+    SetWorld(placement);
+    SetViewAndProjection();
+    SetLight(ambient);
+    DrawSubsets(model);
+}
+
 }  // namespace
 
-void DrawCourse(const MeshModel* model) {
-    const DriveStateData& s = DriveState;
-    D3DXMATRIX matWorld, matPosition, matScale;
-    D3DXMatrixTranslation(&matPosition, s.fPosX, s.fPosY, s.fPosZ);
-    const D3DXMATRIX matRotation = RotationYXZ(s.fCrsRotX, s.fCrsRotY, s.fCrsRotZ);
-    D3DXMatrixScaling(&matScale, ViewSettings.fCrsScale, ViewSettings.fCrsScale, ViewSettings.fCrsScale);
-    D3DXMatrixIdentity(&matWorld);
-    D3DXMatrixMultiply(&matWorld, &matWorld, &matPosition);
-    D3DXMatrixMultiply(&matWorld, &matWorld, &matRotation);
-    D3DXMatrixMultiply(&matWorld, &matWorld, &matScale);
-    pd3dDevice->SetTransform(D3DTS_WORLD, &matWorld);
-    SetView(D3DXVECTOR3(ViewSettings.fCrsUpX, ViewSettings.fCrsUpY, ViewSettings.fCrsUpZ));
-    SetProjection();
-    SetLight(0.3f);
-    DrawSubsets(model);
-}
+void DrawCourse(const MeshModel* model) { Draw(model, CoursePlacement(DriveState), kCourseAmbient); }
 
-void DrawCar(const MeshModel* model) {
-    const DriveStateData& s = DriveState;
-    D3DXMATRIX matWorld, matScale;
-    const D3DXMATRIX matRotation = RotationYXZ(s.fCarRotX, s.fCarRotY, s.fCarRotZ);
-    D3DXMatrixScaling(&matScale, kCarScale, kCarScale, kCarScale);
-    D3DXMatrixIdentity(&matWorld);
-    D3DXMatrixMultiply(&matWorld, &matWorld, &matRotation);
-    D3DXMatrixMultiply(&matWorld, &matWorld, &matScale);
-    pd3dDevice->SetTransform(D3DTS_WORLD, &matWorld);
-    SetView(D3DXVECTOR3(0.0f, 1.0f, 0.0f));
-    SetProjection();
-    SetLight(0.0f);
-    DrawSubsets(model);
-}
+void DrawCar(const MeshModel* model) { Draw(model, CarPlacement(DriveState), kCarAmbient); }

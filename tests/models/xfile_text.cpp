@@ -1,104 +1,34 @@
-// A reader for the generator's own .x layout, for checking loaded meshes against their files.
+// The generator's .x layout read as words, with ';' and ',' as blanks.
 #include "xfile_text.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 
-namespace {
-
-struct Lines {
-    std::vector<std::string> text;
-    size_t next = 0;
-};
-
-bool Take(Lines& lines, std::string& line)
-{
-    if (lines.next >= lines.text.size()) {
-        return false;
-    }
-    line = lines.text[lines.next++];
-    return true;
-}
-
-// Skips to the line that equals `marker` after leading blanks are removed.
-bool SkipTo(Lines& lines, const std::string& marker)
-{
-    std::string line;
-    while (Take(lines, line)) {
-        if (line.find_first_not_of(' ') != std::string::npos && line.substr(line.find_first_not_of(' ')) == marker) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool TakeCount(Lines& lines, int& count)
-{
-    std::string line;
-    return Take(lines, line) && std::sscanf(line.c_str(), " %d;", &count) == 1;
-}
-
-bool ReadMaterials(Lines& lines, XFileText& out)
-{
-    int face_count = 0;
-    if (!TakeCount(lines, out.material_count) || !TakeCount(lines, face_count)) {
-        return false;
-    }
-    std::string line;
-    for (int i = 0; i < face_count; ++i) {
-        int material = 0;
-        if (!Take(lines, line) || std::sscanf(line.c_str(), " %d", &material) != 1) {
-            return false;
-        }
-        out.face_material.push_back(material);
-    }
-    for (int m = 0; m < out.material_count; ++m) {
-        if (!SkipTo(lines, "Material {")) {
-            return false;
-        }
-        std::string texture;
-        while (Take(lines, line) && line != "  }") {
-            const size_t quote = line.find('"');
-            if (quote != std::string::npos) {
-                texture = line.substr(quote + 1, line.rfind('"') - quote - 1);
-            }
-        }
-        out.textures.push_back(texture);
-    }
-    return true;
-}
-
-}  // namespace
-
-bool ReadXFileText(const std::string& path, XFileText& out, std::string& error)
+bool ReadXFileText(const std::string& path, XFileText& out)
 {
     std::ifstream in(path);
-    Lines lines;
-    for (std::string line; std::getline(in, line);) {
-        lines.text.push_back(line);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::replace_if(text.begin(), text.end(), [](char c) { return c == ';' || c == ','; }, ' ');
+    std::istringstream words(text);
+    std::string word;
+    size_t count = 0, materials = 0;
+    words >> word >> word >> word >> word >> word >> word >> count;  // xof 0303txt 0032 Mesh <name> { count
+    out.positions.resize(count);
+    for (Point& p : out.positions) words >> p.x >> p.y >> p.z;
+    words >> count;
+    out.faces.resize(count);
+    for (auto& f : out.faces) words >> word >> f[0] >> f[1] >> f[2];  // "3", then the corners
+    while (words >> word && word != "MeshMaterialList") {
     }
-    if (lines.text.empty() || lines.text[0] != "xof 0303txt 0032") {
-        error = path + ": no text .x header";
-        return false;
+    words >> word >> materials >> count;
+    out.face_material.resize(count);
+    for (uint32_t& m : out.face_material) words >> m;
+    const bool complete = !words.fail() && !out.positions.empty() && count == out.faces.size();
+    while (words >> word) {
+        if (word == "Material") out.textures.emplace_back();
+        if (word.front() == '"' && !out.textures.empty()) out.textures.back() = word.substr(1, word.size() - 2);
     }
-    lines.next = 3;  // header, blank line, "Mesh <name> {"
-    int vertex_count = 0;
-    if (!TakeCount(lines, vertex_count)) {
-        error = path + ": no vertex count";
-        return false;
-    }
-    std::string line;
-    for (int i = 0; i < vertex_count; ++i) {
-        float x, y, z;
-        if (!Take(lines, line) || std::sscanf(line.c_str(), " %f;%f;%f;", &x, &y, &z) != 3) {
-            error = path + ": bad vertex line " + std::to_string(lines.next);
-            return false;
-        }
-        out.positions.insert(out.positions.end(), {x, y, z});
-    }
-    if (!SkipTo(lines, "MeshMaterialList {") || !ReadMaterials(lines, out)) {
-        error = path + ": bad material list near line " + std::to_string(lines.next);
-        return false;
-    }
-    return true;
+    return complete && out.textures.size() == materials;
 }

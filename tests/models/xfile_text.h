@@ -1,16 +1,22 @@
-// Reads back what a generated text .x file says: vertex positions, faces, materials and texture names.
+// Reads back what a generated text .x file says: positions, faces, each face's material, each material's texture.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
-struct XFileText {
-    std::vector<float> positions;   // x, y, z per vertex
-    std::vector<int> face_material; // material index of each face, in file order
-    int material_count = 0;
-    std::vector<std::string> textures;  // per material; empty where it names none
+struct Point {
+    float x, y, z;
 };
 
-// Parses the layout the model generator writes (one element per line); on a
-// line it does not expect, returns false and names the line in `error`.
-bool ReadXFileText(const std::string& path, XFileText& out, std::string& error);
+struct XFileText {
+    std::vector<Point> positions;
+    std::vector<std::array<uint32_t, 3>> faces;  // vertex indexes
+    std::vector<uint32_t> face_material;
+    std::vector<std::string> textures;           // per material; empty where it names none
+};
+
+// Parses the layout the model generator writes; false when the file is
+// missing or says less than that layout holds.
+bool ReadXFileText(const std::string& path, XFileText& out);

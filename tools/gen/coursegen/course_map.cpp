@@ -82,8 +82,8 @@ std::string RoadLines(const Frame& f, const std::vector<PathPoint>& path)
 
 std::string Markers(const Frame& f, const CourseDesign& d)
 {
-    const int32_t on_top = d.crossing.lower;
-    const int32_t beneath = d.crossing.upper;
+    const int32_t on_top = d.crossing.over;
+    const int32_t beneath = d.crossing.under;
     const PathPoint& top = d.path[on_top];
     const PathPoint& under = d.path[beneath];
     const int32_t sx = PixelX(f, kDriveStart.wx), sy = PixelY(f, kDriveStart.wy);

@@ -1,5 +1,5 @@
-// The course plan: a figure-eight of two squarish loops, the second pass
-// through the crossing running in a cutting under the first.
+// The course plan: a figure-eight of two squarish loops, the first pass
+// through the crossing carried on a bridge over the second.
 #include "course_plan.h"
 
 #include <cstdlib>
@@ -13,20 +13,20 @@ constexpr int16_t kLastSpeed = 187;
 
 constexpr int32_t kSlopeHold = 31;  // plates held at the full slope
 // Ease into and out of the full slope of 338 units (about 30 degrees); the
-// climb out mirrors the descent, so the height comes back exactly.
-const std::vector<int16_t> kCrest = {-11, -45, -113, -113, -45, -11};
-const std::vector<int16_t> kSag = {11, 45, 113, 113, 45, 11};
-// The hill: up to a slope of 66 units (about 6 degrees) and over a level top.
-const std::vector<int16_t> kHillFoot = {11, 22, 22, 11};
-const std::vector<int16_t> kHillCrest = {-11, -22, -22, -11};
-constexpr int32_t kHillHold = 25;
+// way down mirrors the way up, so the height comes back exactly.
+const std::vector<int16_t> kTipUp = {-11, -45, -113, -113, -45, -11};
+const std::vector<int16_t> kTipDown = {11, 45, 113, 113, 45, 11};
+// The dip: down to a slope of 66 units (about 6 degrees) and across a level bottom.
+const std::vector<int16_t> kEaseDown = {11, 22, 22, 11};
+const std::vector<int16_t> kEaseUp = {-11, -22, -22, -11};
+constexpr int32_t kDipHold = 25;
 
 // The sweep turns out by this much, back twice as far, and out again.
 constexpr int32_t kSweep = 450;
 
-// The descent ends where the level floor begins.
-const int32_t kDescentFirst = kFloorFirst - static_cast<int32_t>(kSag.size()) - kSlopeHold -
-                              static_cast<int32_t>(kCrest.size());
+// The climb ends where the level bridge begins.
+const int32_t kClimbFirst = kBridgeFirst - static_cast<int32_t>(kTipDown.size()) - kSlopeHold -
+                            static_cast<int32_t>(kTipUp.size());
 
 Segment Straight(int32_t plates, Road road) { return {SegmentKind::Straight, plates, {}, 0, road}; }
 Segment StraightTo(int32_t end, Road road) { return {SegmentKind::StraightTo, end, {}, 0, road}; }
@@ -90,7 +90,7 @@ std::vector<Segment> CoursePlan(const Layout& L, const Closure& closure)
 {
     const int32_t closure_plates = kClosureEnd - kClosureFirst;
     return {
-        // The start straight with a small crest, then a chicane.
+        // The start straight with a short slope down, then a chicane.
         Straight(25, Road::Open),
         Pitch({22}, Road::Open), Straight(8, Road::Open), Pitch({-22}, Road::Open),
         Turn({-11, -11, -22, -45, -45, -45, -45, -22, -11, -11}, Road::Open),
@@ -100,25 +100,26 @@ std::vector<Segment> CoursePlan(const Layout& L, const Closure& closure)
         // The first loop turns the other way through three corners.
         EasedBend(-1230 + L.corner_trim, 113, Road::Lane),
         Straight(15, Road::Lane),
-        // A hill on the long back straight.
-        Pitch(kHillFoot, Road::Lane), Straight(kHillHold, Road::Lane), Pitch(kHillCrest, Road::Lane),
+        // A dip in the long back straight.
+        Pitch(kEaseDown, Road::Lane), Straight(kDipHold, Road::Lane), Pitch(kEaseUp, Road::Lane),
         Straight(10, Road::Lane),
-        Pitch(kHillCrest, Road::Lane), Straight(kHillHold, Road::Lane), Pitch(kHillFoot, Road::Lane),
+        Pitch(kEaseUp, Road::Lane), Straight(kDipHold, Road::Lane), Pitch(kEaseDown, Road::Lane),
         StraightTo(260, Road::Lane),
         EasedBend(-1039, 113, Road::Lane),
         Straight(25, Road::Lane),
-        Pitch({-22}, Road::Lane), Straight(8, Road::Lane), Pitch({22}, Road::Lane),  // answers the start crest
+        // Back up what the start sloped down.
+        Pitch({-22}, Road::Lane), Straight(8, Road::Lane), Pitch({22}, Road::Lane),
         Straight(40, Road::Lane),
         // A sweep out and back onto the same line.
         EasedBend(kSweep, 68, Road::Lane), Straight(12, Road::Lane), EasedBend(-2 * kSweep, 68, Road::Lane),
         Straight(12, Road::Lane), EasedBend(kSweep, 68, Road::Lane),
         StraightTo(L.third_corner, Road::Lane),
         EasedBend(-1009 - L.corner_trim, 91, Road::Lane),
-        // Down into the cutting, under the bridge, and up again.
-        StraightTo(kDescentFirst, Road::Lane),
-        Pitch(kCrest, Road::Cutting), Straight(kSlopeHold, Road::Cutting), Pitch(kSag, Road::Cutting),
-        StraightTo(kClimbFirst, Road::Cutting),
-        Pitch(kSag, Road::Cutting), Straight(kSlopeHold, Road::Cutting), Pitch(kCrest, Road::Cutting),
+        // Up onto the bridge, across it and down again.
+        StraightTo(kClimbFirst, Road::Lane),
+        Pitch(kTipUp, Road::Overpass), Straight(kSlopeHold, Road::Overpass), Pitch(kTipDown, Road::Overpass),
+        StraightTo(kBridgeEnd, Road::Overpass),
+        Pitch(kTipDown, Road::Overpass), Straight(kSlopeHold, Road::Overpass), Pitch(kTipUp, Road::Overpass),
         // The second loop: three corners back to the bridge.
         StraightTo(L.fourth_corner, Road::Lane),
         EasedBend(1024, 68, Road::Lane),
@@ -126,10 +127,10 @@ std::vector<Segment> CoursePlan(const Layout& L, const Closure& closure)
         EasedBend(1024, 68, Road::Lane),
         StraightTo(L.sixth_corner, Road::Lane),
         EasedBend(1024, 68, Road::Lane),
-        StraightTo(kDeckFirst, Road::Lane),
-        StraightTo(kGatePlate, Road::Deck),
+        StraightTo(kUnderpassFirst, Road::Lane),
+        StraightTo(kGatePlate, Road::Underpass),
         // The finish: the short gate plate, the closing plates, the last plate.
-        OnePlate(kShortSpeed, Road::Gate),
+        OnePlate(kShortSpeed, Road::Underpass),
         Turn(HoldHeadings(0, closure, kClosureRestHeading, closure_plates), Road::Open),
         Turn({1, 1, 1}, Road::Open),
         OnePlate(kLastSpeed, Road::Open),
@@ -138,27 +139,9 @@ std::vector<Segment> CoursePlan(const Layout& L, const Closure& closure)
 
 namespace {
 
-CoursePlate AuxFor(Road road, CoursePlate p)
-{
-    const int32_t turn = p.dvect_y;
-    if (road == Road::Open) {
-        p.aux_a = 300, p.aux_b = 300, p.aux_c = 0;
-    } else if (road == Road::Gate || road == Road::Deck) {
-        p.aux_a = 150, p.aux_b = 150, p.aux_c = 0x0303;  // narrow, walled both sides
-    } else if (std::abs(turn) >= 45) {
-        // A wall on the outside of the corner, a kerb inside.
-        p.aux_a = 300, p.aux_b = 150, p.aux_c = turn < 0 ? 0x0301 : 0x0103;
-    } else if (road == Road::Cutting) {
-        p.aux_a = 300, p.aux_b = 150, p.aux_c = 0x0303;
-    } else {
-        p.aux_a = 300, p.aux_b = 150, p.aux_c = 0x0101;
-    }
-    return p;
-}
-
 void Append(std::vector<CoursePlate>& out, Road road, int16_t speed, int16_t dvect_y, int16_t dvect_x)
 {
-    out.push_back(AuxFor(road, CoursePlate{speed, 0, 0, dvect_y, dvect_x, 0}));
+    out.push_back(Paved(road, CoursePlate{speed, 0, 0, dvect_y, dvect_x, 0}));
 }
 
 }  // namespace

@@ -6,9 +6,7 @@
 #include <vector>
 
 #include "course.h"
-
-// What the road looks like on a plate; it decides the carried aux fields.
-enum class Road { Open, Lane, Cutting, Deck, Gate };
+#include "road_kind.h"
 
 enum class SegmentKind {
     Straight,    // count plates with no change
@@ -23,7 +21,7 @@ struct Segment {
     int32_t count;
     std::vector<int16_t> steps;
     int16_t speed;
-    Road road;
+    Road road;  // decides the plates' aux fields
 };
 
 // The free values of the plan: plate indexes where corners begin, the lead-in
@@ -45,13 +43,16 @@ struct Closure {
     int32_t heading_b, hold_b;
 };
 
-// The cutting under the bridge: its level floor ends where the climb out begins.
-constexpr int32_t kClimbFirst = 654;
-constexpr int32_t kFloorPlates = 30;
-constexpr int32_t kFloorFirst = kClimbFirst - kFloorPlates;
+// Heights are wz, which the drawing shows upside down (see lap.h): a pitch
+// delta below zero tips the road up on screen.
 
-// The bridge deck carries the first pass over the cutting up to the gate plate.
-constexpr int32_t kDeckFirst = 945;
+// The overpass runs level across the bridge, then goes down from kBridgeEnd.
+constexpr int32_t kBridgeEnd = 654;
+constexpr int32_t kBridgePlates = 30;
+constexpr int32_t kBridgeFirst = kBridgeEnd - kBridgePlates;
+
+// The underpass runs beneath the bridge up to the gate plate.
+constexpr int32_t kUnderpassFirst = 945;
 constexpr int32_t kGatePlate = 988;
 
 constexpr int32_t kClosureFirst = 989;

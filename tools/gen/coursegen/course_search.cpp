@@ -20,7 +20,7 @@ using Offsets = std::array<int32_t, kFreeCount>;
 
 // How far the search moves each free value of the layout either way.
 constexpr Offsets kLayoutReach = {12, 12, 4, 8, 12, 10};
-constexpr int32_t kMinRise = 3000;  // the upper pass above the lower at the crossing
+constexpr int32_t kBridgeHeadroom = 3000;  // between the two passes where they cross
 constexpr int32_t kMinAngle = 900;  // of 1024, a square crossing
 constexpr int32_t kMaxPlates = kClosureEnd - kClosureFirst - 1;
 
@@ -37,14 +37,14 @@ bool OpenResidual(const Layout& layout, Residual& out)
 {
     const auto plates = ExpandPlan(CoursePlan(layout, Closure{0, 0, 0, 0}));
     if (plates.empty()) return false;
-    out = LapResidual(LayPath(plates));
+    out = LapResidual(DriveLap(plates));
     return true;
 }
 
 Vec Gain(int32_t heading)
 {
-    const Step held = MoveStep(200, heading, 0);
-    const Step rest = MoveStep(200, kClosureRestHeading, 0);
+    const PlateMove held = MoveOf(200, heading, 0);
+    const PlateMove rest = MoveOf(200, kClosureRestHeading, 0);
     return {held.dx - rest.dx, held.dy - rest.dy};
 }
 
@@ -67,7 +67,7 @@ bool TryLayout(const Layout& layout, CourseDesign& out)
     Closure closure;
     if (!OpenResidual(layout, open) || !SolveClosure(open, closure)) return false;
     auto plates = ExpandPlan(CoursePlan(layout, closure));
-    auto path = LayPath(plates);
+    auto path = DriveLap(plates);
     const Residual r = LapResidual(path);
     if (r.dx != 0 || r.dy != 0 || r.dz != 0) return false;
     const Crossing crossing = FindCrossing(path);
@@ -184,12 +184,12 @@ bool SolveClosure(const Residual& r, Closure& out)
 
 bool BridgeIsClean(const Crossing& c)
 {
-    // Both passes meet well inside the deck and the level floor of the cutting.
-    constexpr int32_t kDeckMargin = 12, kFloorMargin = 10;
-    const bool on_deck = c.upper >= kDeckFirst + kDeckMargin && c.upper < kGatePlate - kDeckMargin;
-    const bool on_floor = c.lower >= kFloorFirst + kFloorMargin && c.lower < kClimbFirst - kFloorMargin;
-    return c.upper >= 0 && c.violations == 0 && c.rise >= kMinRise && c.angle >= kMinAngle && on_deck &&
-           on_floor;
+    // The passes meet well inside the level bridge and the underpass.
+    constexpr int32_t kBridgeMargin = 10, kUnderpassMargin = 12;
+    const bool on_bridge = c.over >= kBridgeFirst + kBridgeMargin && c.over < kBridgeEnd - kBridgeMargin;
+    const bool on_underpass = c.under >= kUnderpassFirst + kUnderpassMargin && c.under < kGatePlate - kUnderpassMargin;
+    return c.over >= 0 && c.violations == 0 && c.headroom >= kBridgeHeadroom && c.angle >= kMinAngle && on_bridge &&
+           on_underpass;
 }
 
 bool DesignCourse(CourseDesign& out)

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "course.h"
-#include "course_path.h"
 #include "course_plan.h"
+#include "lap.h"
 
 // End position minus start position after one lap of the given plates.
 struct Residual { int32_t dx, dy, dz; };
@@ -37,5 +37,6 @@ constexpr Layout kNominalLayout = {27, 482, 715, 797, 880, 5};
 bool DesignCourse(CourseDesign& out);
 
 // The rules on a finished design's crossing: no close pair without headroom,
-// the passes nearly square, the upper one well above the lower.
+// the passes nearly square and well apart in height, meeting on the bridge
+// and the underpass.
 bool BridgeIsClean(const Crossing& c);

@@ -21,8 +21,8 @@ bool WriteFile(const char* path, const std::string& text)
 void Report(const CourseDesign& d)
 {
     const Crossing& c = d.crossing;
-    std::printf("crossing: plate %d (wz %d) and plate %d (wz %d), angle %d of 1024\n", c.upper, d.path[c.upper].wz,
-                c.lower, d.path[c.lower].wz, c.angle);
+    std::printf("crossing: plate %d (wz %d) over plate %d (wz %d), angle %d of 1024\n", c.over, d.path[c.over].wz,
+                c.under, d.path[c.under].wz, c.angle);
     std::printf("closure: heading %d for %d plates, %d for %d\n", d.closure.heading_a, d.closure.hold_a,
                 d.closure.heading_b, d.closure.hold_b);
 }

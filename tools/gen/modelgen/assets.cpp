@@ -2,13 +2,14 @@
 #include "assets.h"
 
 #include "car_model.h"
+#include "course.h"
 #include "course_model.h"
 #include "textures.h"
 #include "xfile_writer.h"
 
 Mesh FinishedCourseMesh()
 {
-    Mesh mesh = BuildCourseModel(TraceCoursePath()).mesh;
+    Mesh mesh = BuildCourseModel(CourseTable).mesh;
     FinishMesh(mesh);
     return mesh;
 }

@@ -4,18 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "mesh.h"
+
 struct AssetFile {
     std::string name;   // file name, e.g. "crs.x"
     std::string bytes;  // whole contents
 };
 
-#include "mesh.h"
-
-// The two meshes exactly as written to crs.x and F1.x. The course one runs the
-// drive over one lap (leaving the process-wide drive state at the lap's end).
+// The two meshes exactly as written to crs.x (along the course table) and F1.x.
 Mesh FinishedCourseMesh();
 Mesh FinishedCarMesh();
 
-// crs.x, F1.x and every texture they name. Runs the drive over one lap of the
-// course table (which leaves the process-wide drive state at the lap's end).
+// crs.x, F1.x and every texture they name.
 std::vector<AssetFile> GenerateAssets();

@@ -40,11 +40,11 @@ CourseMaterials AddCourseMaterials(Mesh& mesh)
     return m;
 }
 
-bool NearBend(const CoursePath& path, int segment)
+bool NearBend(const CourseLayout& layout, int segment)
 {
-    const int count = static_cast<int>(path.turn.size());
+    const int count = static_cast<int>(layout.turn.size());
     for (int k = segment - kKerbReach; k <= segment + kKerbReach; ++k) {
-        if (path.turn[((k % count) + count) % count] != 0) {
+        if (layout.turn[((k % count) + count) % count] != 0) {
             return true;
         }
     }
@@ -55,15 +55,15 @@ uint32_t SurfaceMaterial(const CourseModel& model, int segment)
 {
     const CourseLayout& l = model.layout;
     // The chequered ends of the start texture meet at section 0.
-    if (segment == 0 || (l.path.closed && segment == l.segments - 1)) {
+    if (segment == 0 || (l.closed && segment == l.segments - 1)) {
         return model.materials.start;
     }
-    return NearBend(l.path, segment) ? model.materials.kerb : model.materials.road;
+    return NearBend(l, segment) ? model.materials.kerb : model.materials.road;
 }
 
 Vec3 Edge(const CourseLayout& l, int section, double side)
 {
-    return l.path.centre[section] + l.right[section] * (side * kRoadHalfWidth);
+    return l.centre[section] + l.right[section] * (side * kRoadHalfWidth);
 }
 
 Vec3 Lowered(Vec3 p, double y) { return {p.x, y, p.z}; }
@@ -91,9 +91,9 @@ Vec3 SideFoot(const CourseLayout& l, int section, double side)
 {
     const Vec3 edge = Edge(l, section, side);
     if (l.raised[section]) {
-        return Lowered(edge, l.path.centre[section].y - kDeckDepth);
+        return Lowered(edge, l.centre[section].y - kDeckDepth);
     }
-    const double height = l.path.centre[section].y - l.ground_y;
+    const double height = l.centre[section].y - l.ground_y;
     return Lowered(edge + l.right[section] * (side * height), l.ground_y);
 }
 
@@ -111,8 +111,8 @@ void AddRoadSides(CourseModel& model, int i)
         AddSurfacePiece(model.mesh, q, out, banked ? model.materials.bank : model.materials.side);
     }
     if (l.raised[i] && l.raised[i + 1]) {
-        const double b0 = l.path.centre[i].y - kDeckDepth;
-        const double b1 = l.path.centre[i + 1].y - kDeckDepth;
+        const double b0 = l.centre[i].y - kDeckDepth;
+        const double b1 = l.centre[i + 1].y - kDeckDepth;
         const UvPoint q[4] = {{Lowered(Edge(l, i, -1), b0), 0, 0}, {Lowered(Edge(l, i, 1), b0), 0, 0},
                               {Lowered(Edge(l, i + 1, 1), b1), 0, 0}, {Lowered(Edge(l, i + 1, -1), b1), 0, 0}};
         AddSurfacePiece(model.mesh, q, {0, -1, 0}, model.materials.underside);
@@ -139,12 +139,12 @@ void AddRailings(CourseModel& model, int i)
 void AddPillar(CourseModel& model, int i, double offset)
 {
     const CourseLayout& l = model.layout;
-    const Vec3 c = l.path.centre[i] + l.right[i] * offset;
-    const double top = l.path.centre[i].y - kDeckDepth;
+    const Vec3 c = l.centre[i] + l.right[i] * offset;
+    const double top = l.centre[i].y - kDeckDepth;
     if (top - l.ground_y < 0.05) {
         return;
     }
-    if (DistanceToRoadBelow(l, c, l.path.centre[i].y - 0.02, i, 3) < kRoadHalfWidth + kPillarHalf + 0.03) {
+    if (DistanceToRoadBelow(l, c, l.centre[i].y - 0.02, i, 3) < kRoadHalfWidth + kPillarHalf + 0.03) {
         return;
     }
     const Frame frame{{c.x, (top + l.ground_y) * 0.5, c.z}, l.right[i], {0, 1, 0}, l.forward[i]};
@@ -184,10 +184,10 @@ void AddGround(CourseModel& model)
 
 }  // namespace
 
-CourseModel BuildCourseModel(const CoursePath& path)
+CourseModel BuildCourseModel(const CourseTableData& course)
 {
     CourseModel model;
-    model.layout = MakeCourseLayout(path);
+    model.layout = MakeCourseLayout(course);
     model.materials = AddCourseMaterials(model.mesh);
     for (int i = 0; i < model.layout.segments; ++i) {
         AddRoadSurface(model, i);

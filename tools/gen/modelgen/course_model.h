@@ -22,8 +22,8 @@ struct CourseModel {
     CourseMaterials materials;
 };
 
-// Builds the whole course from the centre-line; deterministic.
-CourseModel BuildCourseModel(const CoursePath& path);
+// Builds the whole course along one lap of `course`; deterministic.
+CourseModel BuildCourseModel(const CourseTableData& course);
 
 // Scenery placed beside the road (course_scenery.cpp): the start gantry, the
 // grandstand along the start straight, distance boards before the bends and

@@ -38,7 +38,7 @@ bool ClearOfRoads(const CourseLayout& l, Vec3 p, double margin, int near, int sk
 void AddStartGantry(CourseModel& model)
 {
     const CourseLayout& l = model.layout;
-    const Vec3 c = l.path.centre[0];
+    const Vec3 c = l.centre[0];
     const double span = kRoadHalfWidth + 0.05;
     for (double side : {-1.0, 1.0}) {
         const Vec3 foot = c + l.right[0] * (side * span);
@@ -54,7 +54,7 @@ void AddStartGantry(CourseModel& model)
 // centre-line, keeps clear of every other stretch of road.
 bool RoomForStand(const CourseLayout& l, int s, Vec3 r, double front)
 {
-    const Vec3 c = l.path.centre[s];
+    const Vec3 c = l.centre[s];
     for (double along : {-0.9, 0.0, 0.9}) {
         for (double across : {front, front + 0.3, front + 0.6}) {
             if (!ClearOfRoads(l, c + r * across + l.forward[s] * along, 0.1, s, 30)) {
@@ -70,7 +70,7 @@ bool RoomForStand(const CourseLayout& l, int s, Vec3 r, double front)
 void AddStand(CourseModel& model, int s, Vec3 r, double front)
 {
     const CourseLayout& l = model.layout;
-    const Vec3 c = l.path.centre[s];
+    const Vec3 c = l.centre[s];
     const Vec3 f = l.forward[s];
     const Vec3 up{0, 1, 0};
     const double g = l.ground_y;
@@ -106,7 +106,7 @@ void AddGrandstand(CourseModel& model, std::vector<Keepout>& keepouts)
         const Vec3 r = l.right[s] * side;
         if (RoomForStand(l, s, r, front)) {
             AddStand(model, s, r, front);
-            keepouts.push_back({l.path.centre[s] + r * (front + 0.3), 1.1});
+            keepouts.push_back({l.centre[s] + r * (front + 0.3), 1.1});
             return;
         }
     }
@@ -115,11 +115,11 @@ void AddGrandstand(CourseModel& model, std::vector<Keepout>& keepouts)
 void AddBoard(CourseModel& model, int section, double side, int bars)
 {
     const CourseLayout& l = model.layout;
-    const Vec3 at = l.path.centre[section] + l.right[section] * (side * (kRoadHalfWidth + 0.1));
+    const Vec3 at = l.centre[section] + l.right[section] * (side * (kRoadHalfWidth + 0.1));
     if (!ClearOfRoads(l, at, 0.06, section, 20)) {
         return;
     }
-    const double panel_y = std::max(l.path.centre[section].y, l.ground_y) + 0.1;
+    const double panel_y = std::max(l.centre[section].y, l.ground_y) + 0.1;
     const Vec3 f = l.forward[section];
     const Vec3 r = l.right[section];
     AddBox(model.mesh, {{at.x, panel_y, at.z}, r, {0, 1, 0}, f}, {0.07, 0.05, 0.008},
@@ -129,11 +129,11 @@ void AddBoard(CourseModel& model, int section, double side, int bars)
            {0.008, (post_top - l.ground_y) * 0.5, 0.008}, model.materials.post);
 }
 
-bool StraightBefore(const CoursePath& path, int plate)
+bool StraightBefore(const CourseLayout& layout, int plate)
 {
-    const int count = static_cast<int>(path.turn.size());
+    const int count = static_cast<int>(layout.turn.size());
     for (int k = 1; k <= kBendRunUp; ++k) {
-        if (path.turn[((plate - k) % count + count) % count] != 0) {
+        if (layout.turn[((plate - k) % count + count) % count] != 0) {
             return false;
         }
     }
@@ -145,9 +145,9 @@ bool StraightBefore(const CoursePath& path, int plate)
 void AddDistanceBoards(CourseModel& model)
 {
     const CourseLayout& l = model.layout;
-    const int count = static_cast<int>(l.path.turn.size());
+    const int count = static_cast<int>(l.turn.size());
     for (int b = 0; b < count; ++b) {
-        if (l.path.turn[b] == 0 || !StraightBefore(l.path, b) || b + 10 >= l.sections) {
+        if (l.turn[b] == 0 || !StraightBefore(l, b) || b + 10 >= l.sections) {
             continue;
         }
         const double turn = Cross(l.forward[b], l.forward[b + 10]).y;
@@ -205,7 +205,7 @@ void AddScenery(CourseModel& model)
 {
     std::vector<Keepout> keepouts;
     AddStartGantry(model);
-    keepouts.push_back({model.layout.path.centre[0], 0.5});
+    keepouts.push_back({model.layout.centre[0], 0.5});
     AddGrandstand(model, keepouts);
     AddDistanceBoards(model);
     AddTrees(model, keepouts);

@@ -1,15 +1,5 @@
-// Vector helpers and material bookkeeping of the generator's mesh.
+// Material bookkeeping of the generator's mesh.
 #include "mesh.h"
-
-#include <cmath>
-
-double Length(Vec3 v) { return std::sqrt(Dot(v, v)); }
-
-Vec3 Normalized(Vec3 v)
-{
-    const double length = Length(v);
-    return length > 0.0 ? v * (1.0 / length) : v;
-}
 
 uint32_t AddMaterial(Mesh& mesh, const Material& material)
 {

@@ -1,0 +1,53 @@
+// Both generators, rerun, write exactly the committed files: the course
+// table's source, the course map, and every model and texture in assets/.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void ExpectSame(const fs::path& fresh, const fs::path& committed)
+{
+    const std::string bytes = ReadAll(fresh);
+    EXPECT_TRUE(!bytes.empty() && bytes == ReadAll(committed))
+        << committed << " differs from " << fresh << "; if meant, rerun coursegen or modelgen into the source tree";
+}
+
+TEST(Regeneration, GeneratorsWriteTheCommittedFilesByteForByte)
+{
+    const fs::path out = SCRATCH_DIR, source = SOURCE_DIR;
+    fs::remove_all(out);
+    fs::create_directories(out / "assets");
+    for (const std::string& command : {"'" COURSEGEN "' '" + (out / "course_table.cpp").string() + "' '" +
+                                          (out / "course-map.svg").string() + "' >/dev/null",
+                                      "'" MODELGEN "' '" + (out / "assets").string() + "'"}) {
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    }
+    ExpectSame(out / "course_table.cpp", source / "sim" / "course_table.cpp");
+    ExpectSame(out / "course-map.svg", source / "docs" / "course-map.svg");
+    std::set<fs::path> written, committed;
+    for (const fs::directory_entry& file : fs::directory_iterator(out / "assets")) {
+        written.insert(file.path().filename());
+        ExpectSame(file.path(), source / "assets" / file.path().filename());
+    }
+    for (const fs::directory_entry& file : fs::directory_iterator(source / "assets")) {
+        const fs::path kind = file.path().extension();
+        if (kind == ".x" || kind == ".bmp") committed.insert(file.path().filename());
+    }
+    EXPECT_EQ(written, committed) << "assets/ holds a model or texture the generator no longer writes, or lacks one";
+}
+
+}  // namespace

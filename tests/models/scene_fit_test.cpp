@@ -1,0 +1,139 @@
+// The committed models placed as view.h places them: at every plate of the lap
+// the road lies under the whole car, level, with room above it and running on
+// straight ahead; and the car stands wholly in view, below the road ahead.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+#include "course.h"
+#include "view.h"
+#include "xfile_text.h"
+
+namespace {
+
+// Direct3D's turn of a row vector about one axis, left-handed.
+Point Turned(Axis axis, float a, Point p)
+{
+    const float c = std::cos(a), s = std::sin(a);
+    if (axis == Axis::X) return {p.x, p.y * c - p.z * s, p.y * s + p.z * c};
+    if (axis == Axis::Y) return {p.x * c + p.z * s, p.y, p.z * c - p.x * s};
+    return {p.x * c - p.y * s, p.x * s + p.y * c, p.z};
+}
+
+Point Placed(const Placement& placement, Point p)
+{
+    p = {p.x + placement.move.x, p.y + placement.move.y, p.z + placement.move.z};
+    for (Axis axis : kTurnOrder) p = Turned(axis, TurnAbout(axis, placement.turn), p);
+    return {p.x * placement.scale, p.y * placement.scale, p.z * placement.scale};
+}
+
+Point Sub(ViewVector a, ViewVector b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+float Dot(Point a, Point b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+Point Cross(Point a, Point b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+Point Unit(Point a) { const float l = std::sqrt(Dot(a, a)); return {a.x / l, a.y / l, a.z / l}; }
+
+// Where the camera shows p: x and y on the screen (-1..1 in view), z its depth.
+Point OnScreen(Point p)
+{
+    const Point forward = Unit(Sub(kCameraTarget, kCameraEye));
+    const Point side = Unit(Cross({kCameraUp.x, kCameraUp.y, kCameraUp.z}, forward));
+    const Point v = Sub({p.x, p.y, p.z}, kCameraEye);
+    const float depth = Dot(v, forward), y_scale = 1.0f / std::tan(kFieldOfViewY / 2.0f);
+    return {Dot(v, side) * y_scale / kAspectRatio / depth, Dot(v, Cross(forward, side)) * y_scale / depth, depth};
+}
+
+struct Triangle {
+    Point p[3];
+    bool road;
+};
+
+// Height where the vertical through (x, z) meets t, if it does.
+bool HeightAt(const Triangle& t, float x, float z, float& y)
+{
+    const Point a = t.p[0], b = t.p[1], c = t.p[2];
+    const float det = (b.z - c.z) * (a.x - c.x) + (c.x - b.x) * (a.z - c.z);
+    if (std::fabs(det) < 1e-12f) return false;
+    const float l0 = ((b.z - c.z) * (x - c.x) + (c.x - b.x) * (z - c.z)) / det;
+    const float l1 = ((c.z - a.z) * (x - c.x) + (a.x - c.x) * (z - c.z)) / det;
+    y = l0 * a.y + l1 * b.y + (1.0f - l0 - l1) * c.y;
+    return std::min({l0, l1, 1.0f - l0 - l1}) > -1e-5f;
+}
+
+// At (x, z): the road surface nearest the car's y = 0 (1e9 where none) and the
+// lowest surface of the course above it.
+std::pair<float, float> RoadAndRoofAt(const std::vector<Triangle>& triangles, float x, float z)
+{
+    float road = 1e9f, roof = 1e9f, y = 0;
+    for (const Triangle& t : triangles) {
+        if (t.road && HeightAt(t, x, z, y) && std::fabs(y) < std::fabs(road)) road = y;
+    }
+    for (const Triangle& t : triangles) {
+        if (HeightAt(t, x, z, y) && y > road + 1e-3f) roof = std::min(roof, y);
+    }
+    return {road, roof};
+}
+
+// The course's faces within `reach` (model units) of the car, placed for state s.
+std::vector<Triangle> NearbyTriangles(const XFileText& course, const DriveStateData& s, float reach)
+{
+    const std::set<std::string> road = {"road.bmp", "kerb.bmp", "start.bmp"};
+    const Placement placement = CoursePlacement(s);
+    std::vector<Triangle> out;
+    for (size_t f = 0; f < course.faces.size(); ++f) {
+        Triangle t{{}, road.count(course.textures[course.face_material[f]]) > 0};
+        bool near = false;
+        for (int k = 0; k < 3; ++k) {
+            const Point p = course.positions[course.faces[f][k]];
+            // The placement's move takes the car's point in the model to the origin.
+            near = near || std::hypot(p.x + placement.move.x, p.z + placement.move.z) < reach;
+            t.p[k] = Placed(placement, p);
+        }
+        if (near) out.push_back(t);
+    }
+    return out;
+}
+
+TEST(SceneFit, CarInViewAndOnTheRoadAtEveryPlate)
+{
+    XFileText course, car;
+    ASSERT_TRUE(ReadXFileText(ASSETS_DIR "/crs.x", course) && ReadXFileText(ASSETS_DIR "/F1.x", car));
+    DriveStateData s = kDriveStart;
+    NormaliseDrive(s);
+    Point low{1e9f, 1e9f, 1e9f}, high{-1e9f, -1e9f, -1e9f};  // the car's box as drawn
+    float widest = 0, lowest = 1, highest = -1;                // and on the screen
+    for (const Point& v : car.positions) {
+        const Point p = Placed(CarPlacement(s), v), seen = OnScreen(p);
+        low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
+        high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
+        ASSERT_GT(seen.z, kNearPlane * 1.05f) << "the near plane cuts the car";
+        widest = std::max(widest, std::fabs(seen.x));
+        lowest = std::min(lowest, seen.y);
+        highest = std::max(highest, seen.y);
+    }
+    EXPECT_LT(widest, 0.9f) << "the car is cut at the sides";
+    EXPECT_GT(widest, 0.2f) << "the car is too small to read";
+    EXPECT_GT(lowest, -0.95f) << "the car is cut at the bottom";
+    EXPECT_LT(highest, 0.0f) << "the car covers the middle of the view, where the road ahead runs";
+    EXPECT_NEAR(low.y, 0.0f, 1e-6f) << "the car's wheels must rest on y = 0, where the road is";
+
+    for (int plate = 0; plate <= kPlateCount; ++plate) {
+        const std::vector<Triangle> triangles = NearbyTriangles(course, s, 1.0f);
+        ASSERT_NEAR(RoadAndRoofAt(triangles, 0, 0).first, 0.0f, 2e-3f) << "no road at the car after " << plate;
+        for (float x : {low.x, high.x}) {
+            for (float z : {low.z, high.z}) {
+                const auto [road, roof] = RoadAndRoofAt(triangles, x, z);
+                ASSERT_LT(road, 1e9f) << "corner (" << x << ", " << z << ") off the road after " << plate;
+                ASSERT_GT(roof - road, high.y) << "no room for the car after " << plate << " plates";
+            }
+        }
+        const Placement here = CoursePlacement(s);
+        StepDrive(s, CourseTable, kButtonA);
+        const Point ahead = Placed(here, {-s.fPosX, -s.fPosY, -s.fPosZ});  // the car's next point
+        ASSERT_LT(std::fabs(std::atan2(ahead.x, ahead.z)), 0.1f) << "road turns away after " << plate << " plates";
+        ASSERT_LT(std::fabs(std::atan2(ahead.y, ahead.z)), 0.1f) << "road climbs away after " << plate << " plates";
+    }
+}
+
+}  // namespace
