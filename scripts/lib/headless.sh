@@ -8,6 +8,7 @@
 # overwritten (POSIX sh has no local variables).
 
 HEADLESS_PIDS=""
+me=${me:-$(basename "$0")}
 
 # Starts the session of $WINEPREFIX (made on first use: that takes a while once): a private Xvfb,
 # the wineserver, and boxwatch. The session ends with the script, however it ends.

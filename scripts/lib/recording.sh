@@ -62,8 +62,9 @@ first_drawn() {
             END { if (!found) print from }'
 }
 
-# Writes OUT (H.264, 60 frames per second) from the recording: the span [T0, T3) in seconds,
-# where T1 and T2 mark its parts; each part of F frames plays in F/60 s (F: FRAMES0..FRAMES2).
+# Writes OUT (H.264, 60 frames per second) from the span [T0, T3) of the recording (seconds), in
+# three parts split at T1 and T2 that hold F0, F1 and F2 of the program's frames and so play in
+# F0/60, F1/60 and F2/60 s: cut_recording OUT T0 T1 T2 T3 F0 F1 F2.
 cut_recording() {
     _out=$1 _t0=$2 _t1=$3 _t2=$4 _t3=$5 _f0=$6 _f1=$7 _f2=$8
     _pts=$(awk -v t0="$_t0" -v t1="$_t1" -v t2="$_t2" -v t3="$_t3" -v f0="$_f0" -v f1="$_f1" -v f2="$_f2" 'BEGIN {
