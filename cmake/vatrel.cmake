@@ -37,8 +37,9 @@ else()
     target_link_libraries(vatrel_gtest_main INTERFACE GTest::gtest_main)
 endif()
 
-# A Wine test session (one Xvfb, one persistent wineserver) brackets every
-# Windows test; tests made with vatrel_add_test join it.
+# A Wine test session (one Xvfb, one wineserver) brackets every Windows test; tests made with
+# vatrel_add_test join it. It ends with the ctest that started it, also when the cleanup
+# fixture never runs (see cmake/wine-common.sh).
 if(WIN32)
     add_test(NAME wine_session_start COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-session start)
     add_test(NAME wine_session_stop COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-session stop)

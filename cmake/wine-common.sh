@@ -1,5 +1,10 @@
-# Shared by wine-run and wine-session: the project's private Wine environment.
-# Sourced, not run. Expects $root (the source tree).
+# The project's private Wine environment and its sessions (one Xvfb, one wineserver), shared by
+# wine-run, wine-session and the scripts. Sourced, not run. Expects $root (the source tree).
+#
+# A session never outlives what it serves: its wineserver persists only SERVER_LINGER seconds
+# after its last Wine process, and a guard process ends the session (server first, with every
+# Wine process of the prefix, then Xvfb) as soon as the server or the session's owner has ended.
+# Everything is ended by pid.
 
 export WINEPREFIX="${VATREL_WINEPREFIX:-$root/build/wineprefix}"
 export WINEARCH=win64
@@ -10,46 +15,102 @@ export WINELOADER=/usr/lib/wine/wine64
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 SESSION_FILE="$WINEPREFIX.session"
+SERVER_LINGER=30
+
+# Succeeds while process PID exists and has not ended (a zombie has).
+running() {
+    [ -n "$1" ] && kill -0 "$1" 2>/dev/null && [ "$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -c1)" != Z ]
+}
 
 # Starts a private Xvfb; sets DISPLAY and XVFB_PID.
 start_xvfb() {
     mkdir -p "$(dirname "$WINEPREFIX")"
-    displayfile=$(mktemp "${TMPDIR:-/tmp}/vatrel-xvfb.XXXXXX")
+    _displayfile=$(mktemp "${TMPDIR:-/tmp}/vatrel-xvfb.XXXXXX")
     # Detached from our stdout/stderr, so that nobody waiting on them waits for Xvfb.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -ac 3>"$displayfile" </dev/null >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -ac 3>"$_displayfile" </dev/null >/dev/null 2>&1 &
     XVFB_PID=$!
-    tries=0
-    while [ ! -s "$displayfile" ] && [ $tries -lt 100 ]; do
+    _tries=0
+    while [ ! -s "$_displayfile" ] && [ $_tries -lt 100 ]; do
         sleep 0.05
-        tries=$((tries + 1))
+        _tries=$((_tries + 1))
     done
-    if [ ! -s "$displayfile" ]; then
+    if [ ! -s "$_displayfile" ]; then
         kill "$XVFB_PID" 2>/dev/null
-        rm -f "$displayfile"
+        rm -f "$_displayfile"
         echo "wine: Xvfb did not start (package xvfb)" >&2
         return 1
     fi
-    DISPLAY=":$(head -n1 "$displayfile")"
+    DISPLAY=":$(head -n1 "$_displayfile")"
     export DISPLAY
-    rm -f "$displayfile"
+    rm -f "$_displayfile"
 }
 
-stop_xvfb() {
-    if [ -n "${XVFB_PID:-}" ]; then
-        kill "$XVFB_PID" 2>/dev/null
-        wait "$XVFB_PID" 2>/dev/null
+# Starts the prefix's wineserver in the foreground of a background job, so that its pid is ours
+# to end; returns once it holds the prefix's server lock (it ends at once when another server
+# holds it). Sets SERVER_PID.
+start_server() {
+    mkdir -p "$WINEPREFIX"
+    "$WINESERVER" -f -p"$SERVER_LINGER" </dev/null >/dev/null 2>&1 &
+    SERVER_PID=$!
+    _tries=0
+    while running "$SERVER_PID" && [ $_tries -lt 200 ]; do
+        awk -v p="$SERVER_PID" '$5 == p { found = 1 } END { exit !found }' /proc/locks && return 0
+        sleep 0.05
+        _tries=$((_tries + 1))
+    done
+    kill "$SERVER_PID" 2>/dev/null
+    echo "wine: no wineserver of our own for $WINEPREFIX (is another run using the prefix?)" >&2
+    return 1
+}
+
+# Ends a wineserver still serving this tree's prefix outside any session (one whose guard was
+# itself killed); called before a session of the prefix's sole user starts.
+end_stray_server() {
+    "$WINESERVER" -k 2>/dev/null && "$WINESERVER" -w 2>/dev/null
+    return 0
+}
+
+# Ends wineserver SERVER (which ends every Wine process it serves), then Xvfb XVFB.
+end_session() {
+    if running "$1"; then
+        kill -INT "$1" 2>/dev/null
+        _tries=0
+        while running "$1" && [ $_tries -lt 50 ]; do
+            sleep 0.1
+            _tries=$((_tries + 1))
+        done
+        running "$1" && kill -KILL "$1" 2>/dev/null
     fi
+    running "$2" && kill "$2" 2>/dev/null
+    return 0
 }
 
-# Reads the running session (display, Xvfb pid) if its Xvfb is still alive.
+# Starts the guard of the session: it ends the session once the server or process OWNER has ended.
+guard_session() {
+    (
+        while running "$SERVER_PID" && running "$1"; do
+            sleep 1
+        done
+        end_session "$SERVER_PID" "$XVFB_PID"
+    ) </dev/null >/dev/null 2>&1 &
+}
+
+# Brings up a session owned by process OWNER: Xvfb, wineserver and their guard.
+open_session() {
+    start_xvfb || return 1
+    if ! start_server; then
+        kill "$XVFB_PID" 2>/dev/null
+        return 1
+    fi
+    guard_session "$1"
+}
+
+# Reads the test session (display, pids) if it is still up; sets DISPLAY.
 load_session() {
     [ -f "$SESSION_FILE" ] || return 1
     # shellcheck disable=SC1090
     . "$SESSION_FILE"
-    if [ -n "${SESSION_XVFB_PID:-}" ] && kill -0 "$SESSION_XVFB_PID" 2>/dev/null; then
-        DISPLAY="$SESSION_DISPLAY"
-        export DISPLAY
-        return 0
-    fi
-    return 1
+    running "${SESSION_XVFB_PID:-}" && running "${SESSION_SERVER_PID:-}" && running "${SESSION_OWNER:-}" || return 1
+    DISPLAY="$SESSION_DISPLAY"
+    export DISPLAY
 }

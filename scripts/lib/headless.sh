@@ -1,28 +1,28 @@
-# Variables inside these functions start with "_", so that the callers' own
-# are never overwritten (POSIX sh has no local variables).
+# Unattended runs of the demo (or the bare program) on a private Xvfb: the session, the
+# message-box watch, the program with the scripted pad, its frames, window, stills and end.
+# Sourced by scripts/lib/preamble.sh and by tests, after cmake/wine-common.sh for the functions
+# that run Wine; expects $build (the win64 build tree). Every process started here is recorded by
+# pid and ended by stop_session, also on failure or interruption.
 #
-# Unattended runs of the demo (or the bare program) on a private Xvfb: the
-# session, the message-box watch, the program with the scripted pad, and its
-# end. Sourced by scripts/run and scripts/bench, after cmake/wine-common.sh;
-# expects $build (the win64 build tree). Every process started here is
-# recorded by pid and ended by stop_session, also on failure.
+# Variables inside these functions start with "_", so that the callers' own are never
+# overwritten (POSIX sh has no local variables).
 
 HEADLESS_PIDS=""
+me=${me:-$(basename "$0")}
 
-# Starts a private Xvfb and a persistent wineserver for $WINEPREFIX (made on
-# first use: that takes a while once).
+# Starts the session of $WINEPREFIX (made on first use: that takes a while once): a private Xvfb,
+# the wineserver, and boxwatch. The session ends with the script, however it ends.
 start_session() {
-    command -v Xvfb >/dev/null 2>&1 || fail "Xvfb not found: install the Debian package xvfb"
-    command -v xdotool >/dev/null 2>&1 || fail "xdotool not found: install the Debian package xdotool"
-    start_xvfb || fail "Xvfb did not start"
+    need Xvfb xvfb
+    need xdotool xdotool
     trap stop_session EXIT
     trap 'exit 130' INT TERM
-    [ -d "$WINEPREFIX" ] || echo "run: preparing the Wine prefix $WINEPREFIX (once)"
-    mkdir -p "$WINEPREFIX"
-    "$WINESERVER" -p </dev/null >/dev/null 2>&1
+    end_stray_server
+    [ -d "$WINEPREFIX" ] || echo "$me: preparing the Wine prefix $WINEPREFIX (once)"
+    open_session $$ || fail "the Wine session did not start"
     "$WINE" wineboot.exe -u >/dev/null 2>&1
     # boxwatch reports every message box of the prefix as one line, and dismisses it.
-    BOXES="$(dirname "$WINEPREFIX")/boxes.txt"
+    BOXES="$WINEPREFIX.boxes"
     : >"$BOXES"
     "$WINE" "$build/bin/boxwatch.exe" >"$BOXES" 2>/dev/null </dev/null &
     HEADLESS_PIDS="$HEADLESS_PIDS $!"
@@ -36,30 +36,29 @@ stop_session() {
         wait "$_pid" 2>/dev/null
     done
     HEADLESS_PIDS=""
-    "$WINESERVER" -k 2>/dev/null
-    stop_xvfb
-    XVFB_PID=""
+    end_session "${SERVER_PID:-}" "${XVFB_PID:-}"
 }
 
 # Fails with the text of any message box seen so far.
 check_boxes() {
     if [ -s "$BOXES" ]; then
-        echo "run: the program showed a message box, so it cannot go on unattended:" >&2
-        sed 's/^/run:   /' "$BOXES" >&2
+        echo "$me: the program showed a message box, so it cannot go on unattended:" >&2
+        sed "s/^/$me:   /" "$BOXES" >&2
         exit 1
     fi
 }
 
 # Starts FOLDER/EXE with the scripted pad beside it running SCRIPT at FPS
 # (0: unpaced); the pad logs one line per frame to FOLDER/pad.log. Sets
-# PROGRAM_PID and PAD_LOG.
+# PROGRAM_EXE, PROGRAM_PID and PAD_LOG.
 start_program() {
-    _folder=$1 _exe=$2 _script=$3 _fps=$4
+    _folder=$1 _script=$3 _fps=$4
+    PROGRAM_EXE=$2
     cp "$build/bin/scriptpad/xinput1_3.dll" "$_folder/" || fail "the scripted pad is not built"
     PAD_LOG="$_folder/pad.log"
     rm -f "$PAD_LOG"
     (cd "$_folder" && VATREL_PAD_SCRIPT="$_script" VATREL_PAD_FPS="$_fps" VATREL_PAD_LOG=pad.log \
-        exec "$WINE" "$_exe" >/dev/null 2>&1 </dev/null) &
+        exec "$WINE" "$PROGRAM_EXE" >/dev/null 2>&1 </dev/null) &
     PROGRAM_PID=$!
     HEADLESS_PIDS="$HEADLESS_PIDS $PROGRAM_PID"
 }
@@ -70,7 +69,7 @@ frames_logged() {
 }
 
 program_running() {
-    kill -0 "$PROGRAM_PID" 2>/dev/null
+    running "$PROGRAM_PID"
 }
 
 # Waits until the program has drawn FRAMES frames; fails on a message box, on
@@ -78,7 +77,7 @@ program_running() {
 # named PROGRESS (if any) about once a second.
 wait_for_frames() {
     _want=$1 _progress=${2:-}
-    _last=-1 _still=0
+    _last=-1 _still=0 _polls=0
     while :; do
         check_boxes
         _now=$(frames_logged)
@@ -87,10 +86,11 @@ wait_for_frames() {
         if [ "$_now" -ne "$_last" ]; then
             _last=$_now _still=0
         else
-            _still=$((still + 1))
+            _still=$((_still + 1))
             [ $_still -ge 600 ] && fail "no frame drawn for a minute (at frame $_now)"
         fi
-        if [ -n "$_progress" ] && [ $((still % 10)) -eq 0 ]; then
+        _polls=$((_polls + 1))
+        if [ -n "$_progress" ] && [ $((_polls % 10)) -eq 1 ]; then
             "$_progress" "$_now"
         fi
         sleep 0.1
@@ -127,6 +127,15 @@ quit_program() {
     wait "$PROGRAM_PID"
 }
 
+# Ends the program by Escape on its window WINDOW; fails on a message box, or unless it ended
+# with exit status 0.
+end_program() {
+    quit_program "$1"
+    _status=$?
+    check_boxes
+    [ $_status -eq 0 ] || fail "$PROGRAM_EXE ended with exit status $_status"
+}
+
 # Succeeds when IMAGE shows the overlay's first and last lines (black on white)
 # with the client area's top left at X,Y. The lines are drawn onto the window
 # between presents, so a capture can miss them.
@@ -156,4 +165,18 @@ capture_with_overlay() {
 client_offset() {
     xdotool getwindowgeometry "$1" 2>/dev/null |
         awk '/Position:/ { split($2, p, ","); print p[1] - 100, p[2] - 100 }'
+}
+
+# Captures the program's window WINDOW (its 800 x 600 outer rectangle at (100, 100)) into IMAGE,
+# with the overlay if it shows within 50 captures, else as it is.
+shoot_window() {
+    # shellcheck disable=SC2046
+    capture_with_overlay "$1" 800x600+100+100 $(client_offset "$2") ||
+        import -display "$DISPLAY" -window root -crop 800x600+100+100 +repage "$1" ||
+        fail "capturing $1 failed"
+}
+
+# Milliseconds the pad log gives for frame N (from the first frame).
+frame_ms() {
+    awk -v n="$1" '$1 == n { print $2; exit }' "$PAD_LOG"
 }
