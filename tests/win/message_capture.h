@@ -1,11 +1,10 @@
-// Test support: every message box of the test thread is recorded and dismissed at once.
+// Test support: every message box of the test thread is recorded and ended before it is shown.
 #pragma once
 
 #include <string>
 #include <vector>
 
 struct CapturedBox {
-    std::wstring windowClass;
     std::wstring caption;
     std::wstring text;
 };
