@@ -13,8 +13,7 @@
 // Generous bound for a slow machine: a wait that exceeds it fails.
 constexpr DWORD kSlowMs = 60000;
 
-// Pixels of the client area below the overlay by colour: the car's red body,
-// the course's green ground, the grey the frame is cleared to.
+// Pixels below the overlay by colour: the car's red body, the course's green ground, the cleared grey.
 struct SceneCounts {
     int car, grass, clear;
 };
@@ -50,20 +49,16 @@ struct DemoRun {
         CloseHandle(process.hThread);
     }
 
-    // Starts the program; the scripted pad reads `script` and logs each frame to pad.log. WINEDLLOVERRIDES
-    // comes from the test's own start, where Wine reads it.
+    // Starts the program (inheriting WINEDLLOVERRIDES from the test's own start, where Wine reads it) and
+    // waits for its visible window of class "Vatrel", kept above other windows for captures. The scripted
+    // pad reads `script` and logs each frame to pad.log.
     bool Start(const std::string& script = "") {
         SetEnvironmentVariableA("VATREL_PAD_SCRIPT", script.c_str());
         SetEnvironmentVariableA("VATREL_PAD_LOG", "pad.log");
         std::string command = "\"" + folder + "vatrel.exe\"";
         STARTUPINFOA startup = {};
         startup.cb = sizeof(startup);
-        return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process);
-    }
-
-    // Waits for the program's visible window of class "Vatrel" and keeps it above
-    // other tests' windows, so that captures show it.
-    bool WaitForWindow() {
+        if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process)) return false;
         window = WaitForWindowOf("Vatrel", kSlowMs);
         SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         return window != nullptr;
@@ -73,7 +68,7 @@ struct DemoRun {
     bool TakeBox(DWORD timeout, CapturedBox& box) {
         HWND dialog = WaitForWindowOf("#32770", timeout);
         if (dialog == nullptr) return false;
-        box = {TextOf(dialog), TextOf(GetDlgItem(dialog, 0xFFFF))};  // a message box's text is its static 0xFFFF
+        box = ReadBox(dialog);
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         for (int tries = 0; IsWindow(dialog) && tries < 500; ++tries) Sleep(20);  // gone before the next search
         return true;
@@ -97,11 +92,11 @@ struct DemoRun {
         GetClientRect(window, &client);
         POINT origin = {0, top};
         ClientToScreen(window, &origin);
-        return ::Capture(nullptr, origin.x, origin.y, height ? kOverlayWidth : client.right, height ? height : client.bottom - top);
+        return CaptureScreen(origin.x, origin.y, height ? kOverlayWidth : client.right, height ? height : client.bottom - top);
     }
 
-    // Captures the overlay until all lines match or timeout passes (the lines show between the
-    // frame's text and the next present, so a capture can miss them); the most lines matched at once.
+    // The most lines matched at once by captures of the overlay until all match or timeout passes
+    // (the lines show between the frame's text and the next present: a capture can miss them).
     int WaitForOverlay(const OverlayLines& lines, DWORD timeout) {
         const ULONGLONG deadline = GetTickCount64() + timeout;
         int best = 0;
@@ -115,7 +110,7 @@ struct DemoRun {
         SceneCounts best = {0, 0, 0};
         for (int capture = 0; capture < 5; ++capture, Sleep(200)) {
             SceneCounts counts = {0, 0, 0};
-            for (uint32_t p : Capture(kOverlayHeight, 0).rgb) {
+            for (uint32_t p : Capture(kOverlayHeight, 0)) {
                 const uint32_t r = p >> 16, g = (p >> 8) & 0xFF, b = p & 0xFF;
                 counts.clear += p == 0x646464;
                 counts.car += r > 150 && g < 80 && b < 80;
@@ -138,12 +133,6 @@ private:
         char path[MAX_PATH] = {};
         const std::string exe(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
         return exe.substr(0, exe.find_last_of('\\') + 1);
-    }
-
-    static std::wstring TextOf(HWND window) {
-        wchar_t text[1024] = {};
-        GetWindowTextW(window, text, 1024);
-        return text;
     }
 
     // The program's visible top-level window of the class, waiting up to timeout; null if none came.

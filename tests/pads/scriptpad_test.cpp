@@ -43,7 +43,7 @@ TEST(ScriptPad, FollowsItsScriptFrameByFrameLogsEachPacedToTheRateAndRefusesABad
     ASSERT_EQ(Poll("A2,-1,X2", "100", log, 7), "AA-XX--");
     std::ifstream lines(log);
     for (int frame = 0; frame < 7; ++frame) {
-        long long number = -1;
+        int64_t number = -1;
         double ms = -1;
         char step = 0;
         lines >> number >> ms >> step;

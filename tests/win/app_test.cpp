@@ -8,31 +8,27 @@
 
 namespace {
 
-struct FakePad {
-    bool connected;
-    WORD buttons;
-};
-FakePad fakePads[4] = {};
+constexpr int32_t kUnplugged = -1;
+int32_t fakePads[4] = {};  // each controller's buttons, or kUnplugged
 
 }  // namespace
 
 // A poll of a controller not connected fails and leaves the record as it was.
 extern "C" DWORD WINAPI XInputGetState(DWORD slot, XINPUT_STATE* state) {
-    if (!fakePads[slot & 3].connected) return ERROR_DEVICE_NOT_CONNECTED;
+    if (fakePads[slot & 3] == kUnplugged) return ERROR_DEVICE_NOT_CONNECTED;
     ZeroMemory(state, sizeof(*state));
-    state->Gamepad.wButtons = fakePads[slot & 3].buttons;
+    state->Gamepad.wButtons = WORD(fakePads[slot & 3]);
     return ERROR_SUCCESS;
 }
 
 TEST_F(DeviceTest, OnlySlotZerosADrivesAPlatePerFrameAndAPadPulledWhileAIsHeldStops) {
     HDC dc = GetDC(window);
     ZeroPads();
-    const FakePad slot0[] = {{false, 0}, {true, 0xFFFF}, {true, XINPUT_GAMEPAD_A}, {true, WORD(~XINPUT_GAMEPAD_A)},
-                             {true, XINPUT_GAMEPAD_A}, {false, 0}, {false, 0}};
-    const int plates[] = {0, 1, 2, 2, 3, 3, 3};
+    const int32_t slot0[] = {kUnplugged, 0xFFFF, XINPUT_GAMEPAD_A, 0xFFFF & ~XINPUT_GAMEPAD_A, XINPUT_GAMEPAD_A, kUnplugged, kUnplugged};
+    const int32_t plates[] = {0, 1, 2, 2, 3, 3, 3};
     for (int frame = 0; frame < 7; ++frame) {
         fakePads[0] = slot0[frame];
-        for (int other = 1; other < 4; ++other) fakePads[other] = {true, XINPUT_GAMEPAD_A};
+        fakePads[1] = fakePads[2] = fakePads[3] = XINPUT_GAMEPAD_A;
         RunFrame(dc);
         EXPECT_EQ(DriveState.plate_pos, plates[frame]) << "frame " << frame;
     }

@@ -1,8 +1,6 @@
 // Test support: message boxes found by a thread CBT hook, read once filled in, and ended before they show.
 #include "message_capture.h"
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,17 +9,10 @@ HHOOK hook = nullptr;
 WNDPROC boxProcedure = nullptr;
 std::vector<CapturedBox> captured;
 
-std::wstring TextOf(HWND hWnd) {
-    wchar_t buffer[512] = {};
-    GetWindowTextW(hWnd, buffer, 512);
-    return buffer;
-}
-
-// A message box's text is its static control 0xFFFF.
 LRESULT CALLBACK BoxProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = CallWindowProcW(boxProcedure, hWnd, message, wParam, lParam);
     if (message == WM_INITDIALOG) {
-        captured.push_back({TextOf(hWnd), TextOf(GetDlgItem(hWnd, 0xFFFF))});
+        captured.push_back(ReadBox(hWnd));
         EndDialog(hWnd, IDOK);
     }
     return result;
@@ -48,6 +39,13 @@ void StartCapturingMessageBoxes() {
 }
 
 std::vector<CapturedBox> TakeCapturedBoxes() { return std::move(captured); }
+
+CapturedBox ReadBox(HWND box) {
+    wchar_t caption[512] = {}, text[512] = {};
+    GetWindowTextW(box, caption, 512);
+    GetWindowTextW(GetDlgItem(box, 0xFFFF), text, 512);
+    return {caption, text};
+}
 
 std::wstring DefaultBoxCaption() {
     MessageBoxW(nullptr, L"probe", nullptr, MB_OK);

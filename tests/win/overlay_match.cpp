@@ -21,9 +21,9 @@ bool LineMatches(const Pixels& shown, const Pixels& drawn, int top, SIZE box) {
     for (int y = top; y < bottom; ++y) {
         const size_t row = size_t(y) * kOverlayWidth;
         for (int x = 0; x < box.cx; ++x) {
-            if (!SamePixel(drawn.rgb[row + x], shown.rgb[row + x])) return false;
+            if (!SamePixel(drawn[row + x], shown[row + x])) return false;
         }
-        whiteAfter += shown.rgb[row + box.cx] == 0xFFFFFF;
+        whiteAfter += shown[row + box.cx] == 0xFFFFFF;
     }
     return whiteAfter * 2 <= bottom - top;
 }
@@ -40,45 +40,44 @@ OverlayLines OverlayAfter(int held) {
     return lines;
 }
 
-Canvas MakeCanvas(int width, int height) {
+Canvas::Canvas(int w, int h) : width(w), height(h), dc(CreateCompatibleDC(nullptr)) {
     BITMAPINFO info = {};
     info.bmiHeader = {sizeof(info.bmiHeader), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    Canvas canvas = {CreateCompatibleDC(nullptr), nullptr, nullptr, nullptr};
-    canvas.bitmap = CreateDIBSection(canvas.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    canvas.previous = SelectObject(canvas.dc, canvas.bitmap);
-    canvas.bits = static_cast<const uint32_t*>(bits);
-    return canvas;
+    void* pixels = nullptr;
+    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    previous = SelectObject(dc, bitmap);
+    bits = static_cast<const uint32_t*>(pixels);
 }
 
-void FreeCanvas(const Canvas& canvas) {
-    SelectObject(canvas.dc, canvas.previous);
-    DeleteObject(canvas.bitmap);
-    DeleteDC(canvas.dc);
+Canvas::~Canvas() {
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
 }
 
-Pixels Capture(HDC dc, int x, int y, int width, int height) {
-    const Canvas canvas = MakeCanvas(width, height);
-    HDC source = dc != nullptr ? dc : GetDC(nullptr);
-    BitBlt(canvas.dc, 0, 0, width, height, source, x, y, SRCCOPY);
-    if (dc == nullptr) ReleaseDC(nullptr, source);
+Pixels Canvas::Read() const {
     GdiFlush();
-    Pixels pixels{width, height, std::vector<uint32_t>(canvas.bits, canvas.bits + size_t(width) * height)};
-    for (uint32_t& p : pixels.rgb) p &= 0xFFFFFF;
-    FreeCanvas(canvas);
+    Pixels pixels(bits, bits + size_t(width) * height);
+    for (uint32_t& p : pixels) p &= 0xFFFFFF;
     return pixels;
 }
 
+Pixels CaptureScreen(int x, int y, int width, int height) {
+    const Canvas canvas(width, height);
+    HDC screen = GetDC(nullptr);
+    BitBlt(canvas.dc, 0, 0, width, height, screen, x, y, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    return canvas.Read();
+}
+
 int MatchingLines(const Pixels& shown, const OverlayLines& lines) {
-    const Canvas canvas = MakeCanvas(kOverlayWidth, kOverlayHeight);
-    SIZE boxes[kOverlayLineCount] = {};
-    for (int i = 0; i < kOverlayLineCount; ++i) {
-        TextOutA(canvas.dc, 0, i * kOverlayLineSpacing, lines[i].c_str(), int(lines[i].size()));
-        GetTextExtentPoint32A(canvas.dc, lines[i].c_str(), int(lines[i].size()), &boxes[i]);
-    }
-    const Pixels drawn = Capture(canvas.dc, 0, 0, kOverlayWidth, kOverlayHeight);
-    FreeCanvas(canvas);
+    const Canvas canvas(kOverlayWidth, kOverlayHeight);
     int matching = 0;
-    for (int i = 0; i < kOverlayLineCount; ++i) matching += LineMatches(shown, drawn, i * kOverlayLineSpacing, boxes[i]);
+    for (int i = 0; i < kOverlayLineCount; ++i) {
+        SIZE box = {};
+        TextOutA(canvas.dc, 0, i * kOverlayLineSpacing, lines[i].c_str(), int(lines[i].size()));
+        GetTextExtentPoint32A(canvas.dc, lines[i].c_str(), int(lines[i].size()), &box);
+        matching += LineMatches(shown, canvas.Read(), i * kOverlayLineSpacing, box);
+    }
     return matching;
 }

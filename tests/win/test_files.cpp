@@ -8,7 +8,7 @@
 XMaterial PlainMaterial(float r, float g, float b) { return XMaterial{r, g, b, nullptr}; }
 
 void WriteXFile(const std::string& path, const std::vector<XMaterial>& materials) {
-    const size_t quads = materials.empty() ? 1 : materials.size();
+    const size_t quads = materials.size();
     std::ofstream out(path, std::ios::binary);
     // Every float with a decimal point: the text parser reads "1" as an integer.
     out.setf(std::ios::fixed);
@@ -22,7 +22,6 @@ void WriteXFile(const std::string& path, const std::vector<XMaterial>& materials
         out << "3;" << 4 * q << "," << 4 * q + 1 << "," << 4 * q + 2 << ";,3;" << 4 * q << "," << 4 * q + 2 << ","
             << 4 * q + 3 << (q + 1 == quads ? ";;\n" : ";,\n");
     }
-    if (materials.empty()) return void(out << "}\n");
     out << "MeshMaterialList {\n" << quads << ";\n" << quads * 2 << ";\n";
     for (size_t f = 0; f < quads * 2; ++f) out << f / 2 << (f + 1 == quads * 2 ? ";;\n" : ",\n");
     for (const XMaterial& m : materials) {

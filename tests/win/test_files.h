@@ -13,8 +13,7 @@ struct XMaterial {
 };
 XMaterial PlainMaterial(float r, float g, float b);
 
-// Writes a text .x mesh with one quad (two triangles) per material, quad i
-// drawn with material i; with no materials, one quad and no material list.
+// Writes a text .x mesh with one quad (two triangles) per material (one at least), quad i drawn with material i.
 void WriteXFile(const std::string& path, const std::vector<XMaterial>& materials);
 
 // Writes a 24-bit .bmp of one colour (0xRRGGBB).

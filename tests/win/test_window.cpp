@@ -8,11 +8,8 @@ HWND CreateTestWindow() {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "VatrelTestWindow";
     RegisterClassExA(&wc);  // fails harmlessly once registered
-    HWND hWnd = CreateWindowExA(0, wc.lpszClassName, "test", WS_OVERLAPPEDWINDOW, 100, 100, 800, 600, nullptr, nullptr,
-                                wc.hInstance, nullptr);
-    ShowWindow(hWnd, SW_SHOW);
-    UpdateWindow(hWnd);
-    return hWnd;
+    return CreateWindowExA(0, wc.lpszClassName, "test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 800, 600, nullptr,
+                           nullptr, wc.hInstance, nullptr);
 }
 
 D3DCOLOR ReadSurfacePixel(IDirect3DDevice9* device, IDirect3DSurface9* target, UINT x, UINT y) {
