@@ -1,10 +1,11 @@
-// Device creation when Direct3D or the hardware device is refused (Direct3DCreate9 replaced at link time).
+// Device set-up and release when Direct3D or the hardware device is refused (Direct3DCreate9 replaced at link time).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "device.h"
-#include "fake_direct3d.h"
 #include "message_capture.h"
 #include "mesh_model.h"
 #include "test_files.h"
@@ -12,103 +13,103 @@
 
 namespace {
 
-struct FallbackTest : ::testing::Test {
-    HWND window = nullptr;
-    void SetUp() override {
-        EnterFreshFolder();
-        WriteDemoModels();
-        window = CreateTestWindow();
-        FakeDirect3D = FakeDirect3DRecord();
-        TakeCapturedBoxes();
-    }
-    void TearDown() override {
-        Cleanup();
-        Cleanup();
-        DestroyWindow(window);
-        FakeDirect3D = FakeDirect3DRecord();
-    }
-};
+// kNoDirect3D: Direct3DCreate9 returns null. Otherwise the real object, whose
+// CreateDevice refuses D3DDEVTYPE_HAL (kRefuseHal) or every type (kRefuseBoth).
+enum class Script { kNoDirect3D, kRefuseHal, kRefuseBoth } script;
+IDirect3D9* made = nullptr;  // the object handed out, with one more reference held for the test
+std::vector<std::pair<D3DDEVTYPE, D3DPRESENT_PARAMETERS>> calls;  // each CreateDevice's type and parameters
 
-void ExpectNoModel() {
-    for (const MeshModel& model : models) {
-        EXPECT_EQ(model.pMesh, nullptr);
-        EXPECT_EQ(model.dwNumMaterials, 0u);
-    }
+// IUnknown's three methods, then IDirect3D9's in declaration order: CreateDevice is the last.
+constexpr int kMethods = 17;
+using CreateDeviceFn = HRESULT(WINAPI*)(IDirect3D9*, UINT, D3DDEVTYPE, HWND, DWORD, D3DPRESENT_PARAMETERS*, IDirect3DDevice9**);
+void* methods[kMethods];
+CreateDeviceFn realCreateDevice = nullptr;
+
+HRESULT WINAPI RefusingCreateDevice(IDirect3D9* self, UINT adapter, D3DDEVTYPE type, HWND window, DWORD flags,
+                                    D3DPRESENT_PARAMETERS* pp, IDirect3DDevice9** device) {
+    calls.emplace_back(type, *pp);
+    if (type == D3DDEVTYPE_HAL || script == Script::kRefuseBoth) return D3DERR_NOTAVAILABLE;
+    return realCreateDevice(self, adapter, type, window, flags, pp, device);
 }
 
 }  // namespace
 
-TEST_F(FallbackTest, WithoutDirect3DOneBlankCaptionedBoxAndNothingElse) {
-    FakeDirect3D.script = Direct3DScript::kNoDirect3D;
-    EXPECT_EQ(InitD3D(window), E_FAIL);
-    EXPECT_EQ(FakeDirect3D.sdkVersion, 32u);
-    const auto boxes = TakeCapturedBoxes();
-    ASSERT_EQ(boxes.size(), 1u);  // no X-file box: no model file was opened
-    EXPECT_EQ(boxes[0].caption, L"");
-    EXPECT_EQ(boxes[0].text, L"Direct3Dの作成に失敗しました");
-    EXPECT_EQ(pD3D, nullptr);
-    EXPECT_EQ(pd3dDevice, nullptr);
-    ExpectNoModel();
+extern "C" IDirect3D9* WINAPI Direct3DCreate9(UINT sdkVersion) {
+    if (script == Script::kNoDirect3D) return nullptr;
+    using CreateFn = IDirect3D9*(WINAPI*)(UINT);
+    made = reinterpret_cast<CreateFn>(reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("d3d9.dll"), "Direct3DCreate9")))(sdkVersion);
+    // The object keeps its own methods but CreateDevice, through a copy of its method table.
+    void**& table = *reinterpret_cast<void***>(made);
+    std::copy(table, table + kMethods, methods);
+    realCreateDevice = reinterpret_cast<CreateDeviceFn>(methods[kMethods - 1]);
+    methods[kMethods - 1] = reinterpret_cast<void*>(&RefusingCreateDevice);
+    table = methods;
+    made->AddRef();
+    return made;
 }
 
-TEST_F(FallbackTest, ARefusedHardwareDeviceGivesTheNoticeThenTheReferenceDeviceWithTheSameParameters) {
-    FakeDirect3D.script = Direct3DScript::kRefuseHal;
-    ASSERT_EQ(InitD3D(window), S_OK);
-    const auto boxes = TakeCapturedBoxes();
+namespace {
+
+const wchar_t kHalRefused[] = L"HALモードでDIRECT3Dデバイスを作成できません\nREFモードで再試行します";
+
+// InitD3D's result under `s` in a folder with both models; the boxes it showed go to *boxes.
+HRESULT InitUnder(Script s, std::vector<CapturedBox>* boxes) {
+    EnterFreshFolder();
+    WriteDemoModels();
+    script = s;
+    made = nullptr;
+    calls.clear();
+    static HWND window = CreateTestWindow();
+    const HRESULT hr = InitD3D(window);
+    *boxes = TakeCapturedBoxes();
+    return hr;
+}
+
+bool NothingHeld() { return !pD3D && !pd3dDevice && !models[kCourseModel].pMesh && !models[kCarModel].pMesh; }
+
+}  // namespace
+
+TEST(DeviceFallback, ARefusedHardwareDeviceGivesTheNoticeThenTheReferenceDeviceAndCleanupReleasesItAll) {
+    std::vector<CapturedBox> boxes;
+    ASSERT_EQ(InitUnder(Script::kRefuseHal, &boxes), S_OK);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, DefaultBoxCaption());
-    EXPECT_EQ(boxes[0].text, L"HALモードでDIRECT3Dデバイスを作成できません\nREFモードで再試行します");
-
-    const auto& calls = FakeDirect3D.deviceCalls;
+    EXPECT_EQ(boxes[0].text, kHalRefused);
     ASSERT_EQ(calls.size(), 2u);
-    EXPECT_EQ(calls[0].type, D3DDEVTYPE_HAL);
-    EXPECT_EQ(calls[1].type, D3DDEVTYPE_REF);
-    for (const CreateDeviceCall& call : calls) {
-        EXPECT_EQ(call.adapter, 0u);
-        EXPECT_EQ(call.focusWindow, window);
-        EXPECT_EQ(call.flags, static_cast<DWORD>(D3DCREATE_MIXED_VERTEXPROCESSING));
-    }
-    EXPECT_EQ(std::memcmp(&calls[0].parameters, &calls[1].parameters, sizeof(D3DPRESENT_PARAMETERS)), 0);
-    const D3DPRESENT_PARAMETERS& pp = calls[0].parameters;
-    EXPECT_EQ(pp.BackBufferWidth, 0u);
-    EXPECT_EQ(pp.BackBufferHeight, 0u);
-    EXPECT_EQ(pp.BackBufferFormat, D3DFMT_UNKNOWN);
-    EXPECT_EQ(pp.BackBufferCount, 1u);
-    EXPECT_EQ(pp.SwapEffect, D3DSWAPEFFECT_DISCARD);
-    EXPECT_EQ(pp.hDeviceWindow, nullptr);
-    EXPECT_TRUE(pp.Windowed);
-    EXPECT_TRUE(pp.EnableAutoDepthStencil);
-    EXPECT_EQ(pp.AutoDepthStencilFormat, D3DFMT_D16);
-    EXPECT_EQ(pp.Flags, 0u);
-    EXPECT_EQ(pp.PresentationInterval, 0u);
-
-    ASSERT_NE(pd3dDevice, nullptr);
+    EXPECT_TRUE(calls[0].first == D3DDEVTYPE_HAL && calls[1].first == D3DDEVTYPE_REF);
+    EXPECT_EQ(std::memcmp(&calls[0].second, &calls[1].second, sizeof(D3DPRESENT_PARAMETERS)), 0);
+    EXPECT_EQ(calls[0].second.AutoDepthStencilFormat, D3DFMT_D16);
     D3DDEVICE_CREATION_PARAMETERS creation;
     pd3dDevice->GetCreationParameters(&creation);
     EXPECT_EQ(creation.DeviceType, D3DDEVTYPE_REF);
-    EXPECT_NE(models[0].pMesh, nullptr);
-    EXPECT_NE(models[1].pMesh, nullptr);
     DWORD ambient = 0;
     pd3dDevice->GetRenderState(D3DRS_AMBIENT, &ambient);
     EXPECT_EQ(ambient, 0x00111111u);
-
+    // crs.x has two materials, F1.x one.
+    EXPECT_TRUE(models[kCourseModel].dwNumMaterials == 2 && models[kCarModel].dwNumMaterials == 1);
+    // Cleanup releases every reference it holds, and only once: ours are then the last.
+    IDirect3DDevice9* device = pd3dDevice;
+    device->AddRef();
     Cleanup();
-    EXPECT_EQ(FakeDirect3D.wrapperFreed, 1);
-    EXPECT_EQ(FakeDirect3D.wrapperReferences, 0);
+    Cleanup();
+    EXPECT_TRUE(NothingHeld());
+    EXPECT_EQ(device->Release(), 0u) << "the models or Cleanup left references on the device";
+    EXPECT_EQ(made->Release(), 0u);
 }
 
-TEST_F(FallbackTest, BothDevicesRefusedGiveTwoBoxesInOrderNoModelAndTheDirect3DObjectReleased) {
-    FakeDirect3D.script = Direct3DScript::kRefuseBoth;
-    EXPECT_EQ(InitD3D(window), E_FAIL);
-    const auto boxes = TakeCapturedBoxes();
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, L"HALモードでDIRECT3Dデバイスを作成できません\nREFモードで再試行します");
-    EXPECT_EQ(boxes[1].text, L"DIRECT3Dデバイスの作成に失敗しました");
-    EXPECT_EQ(boxes[1].caption, DefaultBoxCaption());
-    ASSERT_EQ(FakeDirect3D.deviceCalls.size(), 2u);
-    EXPECT_EQ(pd3dDevice, nullptr);
-    EXPECT_EQ(pD3D, nullptr);
-    EXPECT_EQ(FakeDirect3D.wrapperFreed, 1);
-    EXPECT_EQ(FakeDirect3D.wrapperReferences, 0);
-    ExpectNoModel();
+
+// No Direct3D: its one box, captioned blank, and no model opened. No device at all: the notice, then its own box.
+TEST(DeviceFallback, WithoutDirect3DOrAnyDeviceEachBoxInTurnAndNothingLeftHeld) {
+    const std::pair<Script, std::vector<std::wstring>> cases[] = {
+        {Script::kNoDirect3D, {L"", L"Direct3Dの作成に失敗しました"}},
+        {Script::kRefuseBoth, {DefaultBoxCaption(), kHalRefused, DefaultBoxCaption(), L"DIRECT3Dデバイスの作成に失敗しました"}}};
+    for (const auto& [which, captionsAndTexts] : cases) {
+        std::vector<CapturedBox> boxes;
+        EXPECT_EQ(InitUnder(which, &boxes), E_FAIL);
+        std::vector<std::wstring> seen;
+        for (const CapturedBox& box : boxes) seen.insert(seen.end(), {box.caption, box.text});
+        EXPECT_EQ(seen, captionsAndTexts);
+        EXPECT_TRUE(NothingHeld());
+        EXPECT_TRUE(made == nullptr || made->Release() == 0) << "the Direct3D object is still held";
+    }
 }

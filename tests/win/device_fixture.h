@@ -4,8 +4,28 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "device.h"
+#include "drive.h"
+#include "message_capture.h"
+#include "test_files.h"
+#include "test_window.h"
+
+// SetUp: a fresh folder with the demo models, a test window, InitD3D without a
+// box and the drive state reset. TearDown: Cleanup, the window destroyed.
 struct DeviceTest : ::testing::Test {
     HWND window = nullptr;
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        EnterFreshFolder();
+        WriteDemoModels();
+        window = CreateTestWindow();
+        ASSERT_EQ(InitD3D(window), S_OK);
+        ASSERT_TRUE(TakeCapturedBoxes().empty());
+        DriveState = kDriveStart;
+        ResetDrive();
+    }
+    void TearDown() override {
+        Cleanup();
+        DestroyWindow(window);
+        TakeCapturedBoxes();
+    }
 };

@@ -1,56 +1,28 @@
-// Test support: message boxes found by a thread CBT hook, recorded, and ended before they are shown.
+// Test support: message boxes found by a thread CBT hook, read once filled in, and ended before they show.
 #include "message_capture.h"
-
-#include <windows.h>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 HHOOK hook = nullptr;
+WNDPROC boxProcedure = nullptr;
 std::vector<CapturedBox> captured;
 
-std::wstring WindowText(HWND hWnd) {
-    wchar_t buffer[512] = {};
-    GetWindowTextW(hWnd, buffer, 512);
-    return buffer;
-}
-
-std::wstring ClassOf(HWND hWnd) {
-    wchar_t buffer[256] = {};
-    GetClassNameW(hWnd, buffer, 256);
-    return buffer;
-}
-
-// The message text is the one static control of the box that holds text.
-BOOL CALLBACK CollectStaticText(HWND child, LPARAM lParam) {
-    auto* text = reinterpret_cast<std::wstring*>(lParam);
-    if (_wcsicmp(ClassOf(child).c_str(), L"Static") == 0) *text += WindowText(child);
-    return TRUE;
-}
-
-WNDPROC boxProcedure = nullptr;
-
-// Reads the box once its dialog set-up has filled it in, then ends it before
-// it is ever shown.
 LRESULT CALLBACK BoxProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = CallWindowProcW(boxProcedure, hWnd, message, wParam, lParam);
     if (message == WM_INITDIALOG) {
-        CapturedBox box{ClassOf(hWnd), WindowText(hWnd), L""};
-        EnumChildWindows(hWnd, CollectStaticText, reinterpret_cast<LPARAM>(&box.text));
-        captured.push_back(box);
+        captured.push_back(ReadBox(hWnd));
         EndDialog(hWnd, IDOK);
     }
     return result;
 }
 
 LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND) {
-        HWND hWnd = reinterpret_cast<HWND>(wParam);
-        if (ClassOf(hWnd) == L"#32770") {
-            boxProcedure = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoxProc)));
-        }
+    HWND hWnd = reinterpret_cast<HWND>(wParam);
+    wchar_t windowClass[8] = {};
+    if (code == HCBT_CREATEWND && GetClassNameW(hWnd, windowClass, 8) && lstrcmpW(windowClass, L"#32770") == 0) {
+        boxProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoxProc)));
     }
     return CallNextHookEx(hook, code, wParam, lParam);
 }
@@ -66,10 +38,13 @@ void StartCapturingMessageBoxes() {
     if (hook == nullptr) hook = SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
 }
 
-std::vector<CapturedBox> TakeCapturedBoxes() {
-    std::vector<CapturedBox> boxes;
-    boxes.swap(captured);
-    return boxes;
+std::vector<CapturedBox> TakeCapturedBoxes() { return std::move(captured); }
+
+CapturedBox ReadBox(HWND box) {
+    wchar_t caption[512] = {}, text[512] = {};
+    GetWindowTextW(box, caption, 512);
+    GetWindowTextW(GetDlgItem(box, 0xFFFF), text, 512);
+    return {caption, text};
 }
 
 std::wstring DefaultBoxCaption() {

@@ -5,29 +5,23 @@
 #include <string>
 #include <vector>
 
-// One material of a written .x file. texture null: no TextureFilename block.
+// One material of a written .x file: its diffuse colour (alpha 1, power 8, grey
+// specular, no emission) and a texture file name, none when null.
 struct XMaterial {
-    float r, g, b, a;
-    float power;
-    float specular[3];
-    float emissive[3];
+    float r, g, b;
     const char* texture;
 };
-
-// A plain material of the given diffuse colour and no texture.
 XMaterial PlainMaterial(float r, float g, float b);
 
-// Writes a text .x mesh with one quad (two triangles) per material, quad i
-// drawn with material i; with no materials, one quad and no material list.
+// Writes a text .x mesh with one quad (two triangles) per material (one at least), quad i drawn with material i.
 void WriteXFile(const std::string& path, const std::vector<XMaterial>& materials);
 
-// Writes a 24-bit bottom-up .bmp of one colour (0xRRGGBB).
+// Writes a 24-bit .bmp of one colour (0xRRGGBB).
 void WriteBmp(const std::string& path, int width, int height, uint32_t rgb);
 
-// Makes a new empty folder under the temp path the current directory and
-// returns its path with a trailing backslash.
+// Makes a new empty folder under the temp path the current directory; returns it with a trailing backslash.
 std::string EnterFreshFolder();
 
-// Writes a course (two materials, one textured with "road.bmp") as crs.x, the
-// texture, and a one-material car as F1.x into the current directory.
+// Writes a course (two materials, the first textured with "road.bmp") as crs.x,
+// the texture, and a one-material car as F1.x into the current directory.
 void WriteDemoModels();

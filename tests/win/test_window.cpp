@@ -2,21 +2,14 @@
 #include "test_window.h"
 
 HWND CreateTestWindow() {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSEXA wc = {};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "VatrelTestWindow";
-        RegisterClassExA(&wc);
-        registered = true;
-    }
-    HWND hWnd = CreateWindowExA(0, "VatrelTestWindow", "test", WS_OVERLAPPEDWINDOW, 100, 100, 800, 600, nullptr,
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
-    ShowWindow(hWnd, SW_SHOW);
-    UpdateWindow(hWnd);
-    return hWnd;
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "VatrelTestWindow";
+    RegisterClassExA(&wc);  // fails harmlessly once registered
+    return CreateWindowExA(0, wc.lpszClassName, "test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 800, 600, nullptr,
+                           nullptr, wc.hInstance, nullptr);
 }
 
 D3DCOLOR ReadSurfacePixel(IDirect3DDevice9* device, IDirect3DSurface9* target, UINT x, UINT y) {
@@ -27,8 +20,7 @@ D3DCOLOR ReadSurfacePixel(IDirect3DDevice9* device, IDirect3DSurface9* target, U
     device->GetRenderTargetData(target, copy);
     D3DLOCKED_RECT locked;
     copy->LockRect(&locked, nullptr, D3DLOCK_READONLY);
-    const auto* row = static_cast<const BYTE*>(locked.pBits) + static_cast<size_t>(y) * locked.Pitch;
-    const D3DCOLOR color = reinterpret_cast<const D3DCOLOR*>(row)[x];
+    const D3DCOLOR color = reinterpret_cast<const D3DCOLOR*>(static_cast<const BYTE*>(locked.pBits) + y * locked.Pitch)[x];
     copy->UnlockRect();
     copy->Release();
     return color;
@@ -48,18 +40,4 @@ IDirect3DSurface9* MakeTargetLikeBackBuffer(IDirect3DDevice9* device) {
     IDirect3DSurface9* target = nullptr;
     device->CreateRenderTarget(desc.Width, desc.Height, desc.Format, D3DMULTISAMPLE_NONE, 0, FALSE, &target, nullptr);
     return target;
-}
-
-bool DrainQueueForQuit(WPARAM* exitCode) {
-    bool quit = false;
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            quit = true;
-            *exitCode = msg.wParam;
-        } else {
-            DispatchMessageA(&msg);
-        }
-    }
-    return quit;
 }

@@ -17,7 +17,3 @@ IDirect3DSurface9* MakeTargetLikeBackBuffer(IDirect3DDevice9* device);
 
 // The back buffer (one reference, the caller's).
 IDirect3DSurface9* BackBuffer(IDirect3DDevice9* device);
-
-// Removes every message waiting in this thread's queue; returns whether a
-// WM_QUIT was among them, and its wParam in *exitCode.
-bool DrainQueueForQuit(WPARAM* exitCode);

@@ -1,0 +1,149 @@
+// Test support: vatrel.exe run from a folder of its own, watched from outside: its window, boxes, frames, screen.
+#pragma once
+
+#include <windows.h>
+
+#include <algorithm>
+#include <fstream>
+#include <string>
+
+#include "message_capture.h"
+#include "overlay_match.h"
+
+// Generous bound for a slow machine: a wait that exceeds it fails.
+constexpr DWORD kSlowMs = 60000;
+
+// Pixels below the overlay by colour: the car's red body, the course's green ground, the cleared grey.
+struct SceneCounts {
+    int car, grass, clear;
+};
+
+struct DemoRun {
+    std::string bin = Bin();
+    std::string folder;
+    PROCESS_INFORMATION process = {};
+    HWND window = nullptr;
+
+    // Fills bin\e2e_runs\<name>\ with vatrel.exe, the models, their textures
+    // and, unless `pad` is null, bin\<pad>\xinput1_3.dll.
+    DemoRun(const std::string& name, const char* pad) : folder(bin + "e2e_runs\\" + name + "\\") {
+        CreateDirectoryA((bin + "e2e_runs").c_str(), nullptr);
+        CreateDirectoryA(folder.c_str(), nullptr);
+        DeleteFileA((folder + "pad.log").c_str());  // every other file is copied afresh
+        for (const char* pattern : {"vatrel.exe", "*.x", "*.bmp"}) {
+            WIN32_FIND_DATAA found;
+            HANDLE search = FindFirstFileA((bin + pattern).c_str(), &found);
+            for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+                CopyFileA((bin + found.cFileName).c_str(), (folder + found.cFileName).c_str(), FALSE);
+            }
+            FindClose(search);
+        }
+        if (pad != nullptr) CopyFileA((bin + pad + "\\xinput1_3.dll").c_str(), (folder + "xinput1_3.dll").c_str(), FALSE);
+    }
+
+    ~DemoRun() {
+        if (process.hProcess == nullptr) return;
+        TerminateProcess(process.hProcess, 99);  // no effect once it has ended
+        WaitForSingleObject(process.hProcess, 5000);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+
+    // Starts the program (inheriting WINEDLLOVERRIDES from the test's own start, where Wine reads it) and
+    // waits for its visible window of class "Vatrel", kept above other windows for captures. The scripted
+    // pad reads `script` and logs each frame to pad.log.
+    bool Start(const std::string& script = "") {
+        SetEnvironmentVariableA("VATREL_PAD_SCRIPT", script.c_str());
+        SetEnvironmentVariableA("VATREL_PAD_LOG", "pad.log");
+        std::string command = "\"" + folder + "vatrel.exe\"";
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof(startup);
+        if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process)) return false;
+        window = WaitForWindowOf("Vatrel", kSlowMs);
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return window != nullptr;
+    }
+
+    // Waits up to timeout for a message box of the program, reads it and dismisses it with OK.
+    bool TakeBox(DWORD timeout, CapturedBox& box) {
+        HWND dialog = WaitForWindowOf("#32770", timeout);
+        if (dialog == nullptr) return false;
+        box = ReadBox(dialog);
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        for (int tries = 0; IsWindow(dialog) && tries < 500; ++tries) Sleep(20);  // gone before the next search
+        return true;
+    }
+
+    // Waits until the scripted pad has logged `frames` frames; fails after kSlowMs without a frame.
+    bool WaitForFrames(int frames) {
+        ULONGLONG lastProgress = GetTickCount64();
+        for (int64_t seen = -1;; Sleep(100)) {
+            std::ifstream log(folder + "pad.log");
+            const int64_t now = std::count(std::istreambuf_iterator<char>(log), std::istreambuf_iterator<char>(), '\n');
+            if (now >= frames) return true;
+            if (now > seen) seen = now, lastProgress = GetTickCount64();
+            if (GetTickCount64() - lastProgress > kSlowMs) return false;
+        }
+    }
+
+    // The client area on the screen from row `top`: the overlay's width and `height` rows, or all below with 0.
+    Pixels Capture(int top, int height) {
+        RECT client = {};
+        GetClientRect(window, &client);
+        POINT origin = {0, top};
+        ClientToScreen(window, &origin);
+        return CaptureScreen(origin.x, origin.y, height ? kOverlayWidth : client.right, height ? height : client.bottom - top);
+    }
+
+    // The most lines matched at once by captures of the overlay until all match or timeout passes
+    // (the lines show between the frame's text and the next present: a capture can miss them).
+    int WaitForOverlay(const OverlayLines& lines, DWORD timeout) {
+        const ULONGLONG deadline = GetTickCount64() + timeout;
+        int best = 0;
+        do best = std::max(best, MatchingLines(Capture(0, kOverlayHeight), lines));
+        while (best < kOverlayLineCount && GetTickCount64() < deadline);
+        return best;
+    }
+
+    // Of a few captures below the overlay (a torn one counts less), the one showing most car and grass.
+    SceneCounts SteadyScene() {
+        SceneCounts best = {0, 0, 0};
+        for (int capture = 0; capture < 5; ++capture, Sleep(200)) {
+            SceneCounts counts = {0, 0, 0};
+            for (uint32_t p : Capture(kOverlayHeight, 0)) {
+                const uint32_t r = p >> 16, g = (p >> 8) & 0xFF, b = p & 0xFF;
+                counts.clear += p == 0x646464;
+                counts.car += r > 150 && g < 80 && b < 80;
+                counts.grass += g > r + 15 && g > b + 15;
+            }
+            if (counts.car + counts.grass >= best.car + best.grass) best = counts;
+        }
+        return best;
+    }
+
+    // Waits up to 10 s for the program to end: its exit code, else -1.
+    int32_t Exit() {
+        DWORD code = DWORD(-1);
+        if (WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
+        return int32_t(code);
+    }
+
+private:
+    static std::string Bin() {
+        char path[MAX_PATH] = {};
+        const std::string exe(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+        return exe.substr(0, exe.find_last_of('\\') + 1);
+    }
+
+    // The program's visible top-level window of the class, waiting up to timeout; null if none came.
+    HWND WaitForWindowOf(const char* windowClass, DWORD timeout) const {
+        for (const ULONGLONG deadline = GetTickCount64() + timeout;; Sleep(20)) {
+            for (HWND w = FindWindowExA(nullptr, nullptr, windowClass, nullptr); w; w = FindWindowExA(nullptr, w, windowClass, nullptr)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                if (owner == process.dwProcessId && IsWindowVisible(w)) return w;
+            }
+            if (GetTickCount64() > deadline) return nullptr;
+        }
+    }
+};

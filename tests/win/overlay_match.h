@@ -1,0 +1,45 @@
+// Test support: the ten overlay lines as GDI draws them, found again in captured pixels.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "overlay.h"
+
+using OverlayLines = std::array<std::string, kOverlayLineCount>;
+
+// The overlay area: lines start at its top left.
+constexpr int kOverlayWidth = 320;
+constexpr int kOverlayHeight = kOverlayLineCount * kOverlayLineSpacing;
+
+// The lines of a fresh drive state after ResetDrive, `held` frames with A and one without.
+OverlayLines OverlayAfter(int held);
+
+// Pixels as 0x00RRGGBB, row by row from the top.
+using Pixels = std::vector<uint32_t>;
+
+// A memory DC on a top-down 32-bit DIB of black pixels, with a fresh DC's font and colours.
+struct Canvas {
+    Canvas(int width, int height);
+    Canvas(const Canvas&) = delete;
+    ~Canvas();
+    Pixels Read() const;
+    int width, height;
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ previous;
+    const uint32_t* bits;
+};
+
+// Copies the width x height rectangle of the screen at (x, y).
+Pixels CaptureScreen(int x, int y, int width, int height);
+
+// How many of `lines` an overlay area (kOverlayWidth wide) holds as a fresh DC's TextOutA draws
+// them: where GDI draws solid black or white the capture is dark or light grey,
+// and no white text cell goes on past the line's end. Edge shades are left out:
+// text on the window is smoothed by another path than in a memory DC.
+int MatchingLines(const Pixels& shown, const OverlayLines& lines);
