@@ -9,7 +9,7 @@
 namespace {
 
 // How long a frame waits at most for its present to be carried out.
-constexpr LONGLONG kPresentWaitBudgetUs = 8000;
+constexpr LONGLONG kPresentWaitBudgetUs = 100000;
 
 LONGLONG MicrosecondsSince(const LARGE_INTEGER& start) {
     LARGE_INTEGER now, frequency;
