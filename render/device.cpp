@@ -70,8 +70,9 @@ void ReleasePresentQuery() {
     }
 }
 
-// Every default-pool object must be gone before a reset; the query is made
-// again either way.
+// Only managed and system-memory objects are sure to outlive a reset, so the
+// query goes first and is made anew afterwards (after a failed reset too, for
+// the next try). The fixed render states are set again on the fresh device state.
 bool ResetDevice() {
     ReleasePresentQuery();
     D3DPRESENT_PARAMETERS d3dpp = presentParameters;
@@ -106,9 +107,9 @@ HRESULT InitD3D(HWND hWnd) {
 bool DeviceReady() {
     if (!bDeviceLost) return true;
     const HRESULT level = pd3dDevice->TestCooperativeLevel();
-    if (level == D3DERR_DEVICENOTRESET ? !ResetDevice() : level != D3D_OK) return false;
-    bDeviceLost = false;
-    return true;
+    const bool usable = level == D3D_OK || (level == D3DERR_DEVICENOTRESET && ResetDevice());
+    if (usable) bDeviceLost = false;
+    return usable;
 }
 
 void Cleanup() {
