@@ -1,5 +1,6 @@
 // A lost device and a present query that never signals, around the real Wine device: the device's own
-// method table is swapped for a copy whose Present, TestCooperativeLevel and Reset follow a script.
+// method table is swapped for a copy whose Present, TestCooperativeLevel and Reset follow a script
+// (BeginScene and CreateQuery are counted).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -60,9 +61,9 @@ HRESULT WINAPI CreateQuery(IDirect3DDevice9* self, D3DQUERYTYPE type, IDirect3DQ
 
 // Every field: a memcmp would also compare the padding before hDeviceWindow.
 auto Fields(const D3DPRESENT_PARAMETERS& p) {
-    return std::make_tuple(p.BackBufferWidth, p.BackBufferHeight, p.BackBufferFormat, p.BackBufferCount, p.MultiSampleType,
-                           p.MultiSampleQuality, p.SwapEffect, p.hDeviceWindow, p.Windowed, p.EnableAutoDepthStencil,
-                           p.AutoDepthStencilFormat, p.Flags, p.FullScreen_RefreshRateInHz, p.PresentationInterval);
+    return std::make_tuple(p.BackBufferWidth, p.BackBufferHeight, p.BackBufferFormat, p.BackBufferCount,
+                           p.MultiSampleType, p.MultiSampleQuality, p.SwapEffect, p.hDeviceWindow, p.Windowed,
+                           p.EnableAutoDepthStencil,                           p.AutoDepthStencilFormat, p.Flags, p.FullScreen_RefreshRateInHz, p.PresentationInterval);
 }
 
 struct DeviceLossTest : DeviceTest {
