@@ -63,7 +63,8 @@ HRESULT WINAPI CreateQuery(IDirect3DDevice9* self, D3DQUERYTYPE type, IDirect3DQ
 auto Fields(const D3DPRESENT_PARAMETERS& p) {
     return std::make_tuple(p.BackBufferWidth, p.BackBufferHeight, p.BackBufferFormat, p.BackBufferCount,
                            p.MultiSampleType, p.MultiSampleQuality, p.SwapEffect, p.hDeviceWindow, p.Windowed,
-                           p.EnableAutoDepthStencil,                           p.AutoDepthStencilFormat, p.Flags, p.FullScreen_RefreshRateInHz, p.PresentationInterval);
+                           p.EnableAutoDepthStencil, p.AutoDepthStencilFormat, p.Flags, p.FullScreen_RefreshRateInHz,
+                           p.PresentationInterval);
 }
 
 struct DeviceLossTest : DeviceTest {
