@@ -1,11 +1,16 @@
 // The message and frame loop.
 #include "frame_loop.h"
 
+#include "device.h"
 #include "drive.h"
 #include "frame.h"
 #include "gamepad.h"
 
 void RunFrame(HDC hdc) {
+    if (!DeviceReady()) {
+        Sleep(kLostDeviceWaitMs);
+        return;
+    }
     PollPads();
     UpdateDrive(GamepadSlots[0].state.Gamepad.wButtons);
     RenderFrame(hdc);

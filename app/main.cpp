@@ -1,15 +1,19 @@
 // Vatrel's entry point: start-up, the frame loop and shutdown.
 #include <windows.h>
 
+#include "d3dx_runtime.h"
 #include "device.h"
 #include "drive.h"
 #include "frame_loop.h"
 #include "gamepad.h"
 #include "window.h"
 
+// Exit status 1 when the program cannot start (no D3DX runtime, no Direct3D,
+// no device), after the box that says why; else the quit message's code, 0.
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int) {
+    if (!CheckD3dxRuntime()) return 1;
     HWND hWnd = CreateMainWindow(hInstance);
-    if (FAILED(InitD3D(hWnd))) return 0;
+    if (FAILED(InitD3D(hWnd))) return 1;
     ZeroPads();
     ResetDrive();
     HDC hdc = GetDC(hWnd);

@@ -1,4 +1,4 @@
-// Device set-up and release.
+// Device set-up, reset after a loss, and release.
 #include "device.h"
 
 #include <d3dx9.h>
@@ -9,8 +9,13 @@
 
 IDirect3D9* pD3D = nullptr;
 IDirect3DDevice9* pd3dDevice = nullptr;
+IDirect3DQuery9* pPresentQuery = nullptr;
+bool bDeviceLost = false;
 
 namespace {
+
+// As the device was created with them (filled in by CreateDevice); a reset reuses them.
+D3DPRESENT_PARAMETERS presentParameters;
 
 // A windowed device with the window's client size, the display's format and a
 // 16-bit depth buffer.
@@ -37,10 +42,12 @@ HRESULT CreateDeviceOfType(HWND hWnd, D3DDEVTYPE type, D3DPRESENT_PARAMETERS* d3
 // Hardware first; when it is refused, the notice, then the reference device
 // with the very same parameters.
 HRESULT CreateDevice(HWND hWnd) {
-    D3DPRESENT_PARAMETERS d3dpp = MakePresentParameters();
-    if (SUCCEEDED(CreateDeviceOfType(hWnd, D3DDEVTYPE_HAL, &d3dpp))) return S_OK;
+    const D3DPRESENT_PARAMETERS requested = MakePresentParameters();
+    presentParameters = requested;
+    if (SUCCEEDED(CreateDeviceOfType(hWnd, D3DDEVTYPE_HAL, &presentParameters))) return S_OK;
     ShowMessage(kMsgHalRefused, nullptr);
-    if (SUCCEEDED(CreateDeviceOfType(hWnd, D3DDEVTYPE_REF, &d3dpp))) return S_OK;
+    presentParameters = requested;
+    if (SUCCEEDED(CreateDeviceOfType(hWnd, D3DDEVTYPE_REF, &presentParameters))) return S_OK;
     ShowMessage(kMsgDeviceFailed, nullptr);
     return E_FAIL;
 }
@@ -50,6 +57,29 @@ void SetFixedRenderStates() {
     pd3dDevice->SetRenderState(D3DRS_LIGHTING, TRUE);
     pd3dDevice->SetRenderState(D3DRS_AMBIENT, 0x00111111);
     pd3dDevice->SetRenderState(D3DRS_SPECULARENABLE, TRUE);
+}
+
+void CreatePresentQuery() {
+    if (FAILED(pd3dDevice->CreateQuery(D3DQUERYTYPE_EVENT, &pPresentQuery))) pPresentQuery = nullptr;
+}
+
+void ReleasePresentQuery() {
+    if (pPresentQuery != nullptr) {
+        pPresentQuery->Release();
+        pPresentQuery = nullptr;
+    }
+}
+
+// Only managed and system-memory objects are sure to outlive a reset, so the
+// query goes first and is made anew afterwards (after a failed reset too, for
+// the next try). The fixed render states are set again on the fresh device state.
+bool ResetDevice() {
+    ReleasePresentQuery();
+    D3DPRESENT_PARAMETERS d3dpp = presentParameters;
+    const bool reset = SUCCEEDED(pd3dDevice->Reset(&d3dpp));
+    if (reset) SetFixedRenderStates();
+    CreatePresentQuery();
+    return reset;
 }
 
 }  // namespace
@@ -66,15 +96,26 @@ HRESULT InitD3D(HWND hWnd) {
         pD3D = nullptr;
         return E_FAIL;
     }
+    bDeviceLost = false;
+    CreatePresentQuery();
     LoadXFile(&models[kCourseModel], "crs.x", D3DXVECTOR3(0.0f, 0.0f, 0.0f));
     LoadXFile(&models[kCarModel], "F1.x", D3DXVECTOR3(0.0f, 0.0f, 0.0f));
     SetFixedRenderStates();
     return S_OK;
 }
 
+bool DeviceReady() {
+    if (!bDeviceLost) return true;
+    const HRESULT level = pd3dDevice->TestCooperativeLevel();
+    const bool usable = level == D3D_OK || (level == D3DERR_DEVICENOTRESET && ResetDevice());
+    if (usable) bDeviceLost = false;
+    return usable;
+}
+
 void Cleanup() {
     ReleaseModel(&models[kCourseModel]);
     ReleaseModel(&models[kCarModel]);
+    ReleasePresentQuery();
     if (pd3dDevice != nullptr) {
         pd3dDevice->Release();
         pd3dDevice = nullptr;
@@ -83,4 +124,5 @@ void Cleanup() {
         pD3D->Release();
         pD3D = nullptr;
     }
+    bDeviceLost = false;
 }

@@ -8,17 +8,29 @@
 
 namespace {
 
+// How long a frame waits at most for its present to be carried out.
+constexpr LONGLONG kPresentWaitBudgetUs = 100000;
+
+LONGLONG MicrosecondsSince(const LARGE_INTEGER& start) {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return (now.QuadPart - start.QuadPart) * 1000000 / frequency.QuadPart;
+}
+
 // A device may carry out a present later, on a thread of its own (Wine's
 // does): the lines must reach the window after the presented image, not
 // before it, or the image covers them. Waits until the device has done all
-// it was given; without event queries it does not wait.
+// it was given, or the budget is spent (a device that never signals costs
+// each frame the budget, not the program); without a query it does not wait.
 void WaitForPresentDone() {
-    IDirect3DQuery9* query = nullptr;
-    if (FAILED(pd3dDevice->CreateQuery(D3DQUERYTYPE_EVENT, &query))) return;
-    query->Issue(D3DISSUE_END);
-    while (query->GetData(nullptr, 0, D3DGETDATA_FLUSH) == S_FALSE) {
+    if (pPresentQuery == nullptr) return;
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    pPresentQuery->Issue(D3DISSUE_END);
+    while (pPresentQuery->GetData(nullptr, 0, D3DGETDATA_FLUSH) == S_FALSE &&
+           MicrosecondsSince(start) < kPresentWaitBudgetUs) {
     }
-    query->Release();
 }
 
 }  // namespace
@@ -31,7 +43,10 @@ void RenderFrame(HDC hdc) {
         DrawCar(&models[kCarModel]);
         pd3dDevice->EndScene();
     }
-    pd3dDevice->Present(nullptr, nullptr, nullptr, nullptr);
+    if (pd3dDevice->Present(nullptr, nullptr, nullptr, nullptr) == D3DERR_DEVICELOST) {
+        bDeviceLost = true;
+        return;
+    }
     // After the present, which covers the whole client area: written before
     // it, the lines would be overwritten by the very frame they describe.
     if (sceneBegun) {

@@ -3,9 +3,11 @@
 
 #include <windows.h>
 
-// Called by the frame loop once per idle pass, after the drive update, with the
-// window's kept device context; pd3dDevice must exist. Clears to grey, draws
-// course and car inside the scene, presents once, and only when the scene
-// began writes the ten overlay lines onto hdc once the present is done, so
-// that the presented image does not cover them.
+// Called by the frame loop once per idle pass while DeviceReady(), after the
+// drive update, with the window's kept device context; pd3dDevice must exist.
+// Clears to grey, draws course and car inside the scene, presents once, and
+// only when the scene began writes the ten overlay lines onto hdc once the
+// present is done (waiting on pPresentQuery for at most a few milliseconds),
+// so that the presented image does not cover them. A present that reports the
+// device lost sets bDeviceLost and ends the frame without the lines.
 void RenderFrame(HDC hdc);

@@ -1,0 +1,41 @@
+// Direct3DCreate9 replaced at link time: the real d3d9 object, or none, or one that refuses devices.
+#include "direct3d_double.h"
+
+#include <algorithm>
+
+Direct3DDoubleRecord Direct3DDouble;
+
+namespace {
+
+// IUnknown's three methods, then IDirect3D9's in declaration order: CreateDevice is the last.
+constexpr int kMethods = 17;
+using CreateDeviceFn = HRESULT(WINAPI*)(IDirect3D9*, UINT, D3DDEVTYPE, HWND, DWORD, D3DPRESENT_PARAMETERS*, IDirect3DDevice9**);
+void* methods[kMethods];
+CreateDeviceFn realCreateDevice = nullptr;
+
+HRESULT WINAPI RefusingCreateDevice(IDirect3D9* self, UINT adapter, D3DDEVTYPE type, HWND window, DWORD flags,
+                                    D3DPRESENT_PARAMETERS* pp, IDirect3DDevice9** device) {
+    Direct3DDouble.deviceCalls.emplace_back(type, *pp);
+    if (type == D3DDEVTYPE_HAL || Direct3DDouble.script == Direct3DScript::kRefuseBoth) return D3DERR_NOTAVAILABLE;
+    return realCreateDevice(self, adapter, type, window, flags, pp, device);
+}
+
+}  // namespace
+
+extern "C" IDirect3D9* WINAPI Direct3DCreate9(UINT sdkVersion) {
+    ++Direct3DDouble.createCalls;
+    if (Direct3DDouble.script == Direct3DScript::kNoDirect3D) return nullptr;
+    using CreateFn = IDirect3D9*(WINAPI*)(UINT);
+    IDirect3D9* real = reinterpret_cast<CreateFn>(
+        reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("d3d9.dll"), "Direct3DCreate9")))(sdkVersion);
+    if (Direct3DDouble.script == Direct3DScript::kReal || real == nullptr) return real;
+    // The object keeps its own methods but CreateDevice, through a copy of its method table.
+    void**& table = *reinterpret_cast<void***>(real);
+    std::copy(table, table + kMethods, methods);
+    realCreateDevice = reinterpret_cast<CreateDeviceFn>(methods[kMethods - 1]);
+    methods[kMethods - 1] = reinterpret_cast<void*>(&RefusingCreateDevice);
+    table = methods;
+    real->AddRef();
+    Direct3DDouble.made = real;
+    return real;
+}

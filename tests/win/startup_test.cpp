@@ -1,0 +1,104 @@
+// Start-up through WinMain (Direct3DCreate9 and XInputGetState replaced at link time): the D3DX runtime check,
+// the drive reset before the first frame, and the exit status of a normal quit and of a failed start.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <xinput.h>
+
+#include <cstring>
+
+#include "device.h"
+#include "drive.h"
+#include "direct3d_double.h"
+#include "message_capture.h"
+#include "mesh_model.h"
+#include "test_files.h"
+#include "test_window.h"
+#include "window.h"
+
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int);
+
+namespace {
+
+constexpr int kFrames = 3;
+int polls = 0;
+DriveStateData atFirstPoll;
+bool windowLeft = false;
+
+// WinMain in a folder of demo models; the window it leaves behind is destroyed.
+int RunWinMain(Direct3DScript script) {
+    Direct3DDouble = Direct3DDoubleRecord();
+    Direct3DDouble.script = script;
+    polls = 0;
+    DriveState = kDriveStart;
+    EnterFreshFolder();
+    WriteDemoModels();
+    TakeCapturedBoxes();
+    char commandLine[] = "";
+    const int code = WinMain(GetModuleHandleA(nullptr), nullptr, commandLine, SW_SHOW);
+    HWND left = FindWindowA(kWindowName, kWindowName);
+    windowLeft = left != nullptr;
+    if (left != nullptr) DestroyWindow(left);
+    for (MSG left_over; PeekMessageA(&left_over, nullptr, 0, 0, PM_REMOVE);) {
+    }
+    if (Direct3DDouble.made != nullptr) {
+        EXPECT_EQ(Direct3DDouble.made->Release(), 0u) << "WinMain left Direct3D held";
+    }
+    return code;
+}
+
+}  // namespace
+
+// Each frame polls four slots, none connected: the first poll records the drive
+// state the first frame starts from; the last poll of frame kFrames closes the window.
+extern "C" DWORD WINAPI XInputGetState(DWORD, XINPUT_STATE* state) {
+    if (polls == 0) atFirstPoll = DriveState;
+    if (++polls == 4 * kFrames) PostMessageA(FindWindowA(kWindowName, kWindowName), WM_CLOSE, 0, 0);
+    ZeroMemory(state, sizeof(*state));
+    return ERROR_DEVICE_NOT_CONNECTED;
+}
+
+TEST(Startup, TheFirstFrameStartsFromTheResetDriveAndClosingTheWindowEndsWithZero) {
+    DriveStateData reset = kDriveStart;
+    NormaliseDrive(reset);
+    ASSERT_NE(std::memcmp(&reset, &kDriveStart, sizeof(reset)), 0) << "a skipped reset would go unseen";
+    EXPECT_EQ(RunWinMain(Direct3DScript::kReal), 0);
+    EXPECT_TRUE(TakeCapturedBoxes().empty());
+    EXPECT_EQ(polls, 4 * kFrames);
+    EXPECT_EQ(std::memcmp(&atFirstPoll, &reset, sizeof(reset)), 0)
+        << "the first frame started from fCrsRotY " << atFirstPoll.fCrsRotY << ", fCarRotY " << atFirstPoll.fCarRotY
+        << " instead of " << reset.fCrsRotY << ", " << reset.fCarRotY << ": the drive was not reset before it";
+    EXPECT_EQ(pd3dDevice, nullptr);
+    EXPECT_EQ(pD3D, nullptr);
+    EXPECT_EQ(models[kCourseModel].pMesh, nullptr);
+}
+
+TEST(Startup, AFailedStartShowsTheSameBoxesNeverReachesTheLoopAndEndsWithOne) {
+    EXPECT_EQ(RunWinMain(Direct3DScript::kNoDirect3D), 1);
+    std::vector<CapturedBox> boxes = TakeCapturedBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, L"");
+    EXPECT_EQ(boxes[0].text, L"Direct3Dの作成に失敗しました");
+    EXPECT_EQ(polls, 0);
+
+    EXPECT_EQ(RunWinMain(Direct3DScript::kRefuseBoth), 1);
+    boxes = TakeCapturedBoxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, L"HALモードでDIRECT3Dデバイスを作成できません\nREFモードで再試行します");
+    EXPECT_EQ(boxes[1].text, L"DIRECT3Dデバイスの作成に失敗しました");
+    EXPECT_EQ(polls, 0);
+}
+
+// Run by CTest with d3dx9_43.dll disabled (WINEDLLOVERRIDES=d3dx9_43=d).
+TEST(StartupWithoutD3dx, ShowsTheRuntimeBoxFirstAndEndsWithOne) {
+    ASSERT_EQ(LoadLibraryA("d3dx9_43.dll"), nullptr) << "d3dx9_43.dll is not disabled for this run";
+    EXPECT_EQ(RunWinMain(Direct3DScript::kReal), 1);
+    const std::vector<CapturedBox> boxes = TakeCapturedBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, DefaultBoxCaption());
+    EXPECT_EQ(boxes[0].text,
+              L"d3dx9_43.dllを読み込めません\nDirectX End-User Runtimeをインストールしてください\n"
+              L"https://www.microsoft.com/download/details.aspx?id=35");
+    EXPECT_FALSE(windowLeft) << "a window was made before the check";
+    EXPECT_EQ(Direct3DDouble.createCalls, 0);
+}
