@@ -204,6 +204,34 @@ struct Placement {
     Look look;
 };
 
+bool DiffersFrom(const Colour& a, const Colour& b)
+{
+    return std::fabs(a.r - b.r) > 1e-9 || std::fabs(a.g - b.g) > 1e-9 || std::fabs(a.b - b.b) > 1e-9;
+}
+
+// Face f with corners of its own, its texture coordinates moved into its atlas
+// tile (the tile's middle for a flat colour) and, when `coloured`, its diffuse colour.
+void AddFace(PackedModel& out, const Mesh& mesh, const Face& f, const Placement& p, const Atlas& atlas,
+             bool coloured)
+{
+    double u0 = 0, v0 = 0;
+    RepeatOrigin(mesh, f, u0, v0);
+    const bool textured = !mesh.materials[f.material].texture.empty();
+    const uint32_t first = static_cast<uint32_t>(out.mesh.vertices.size());
+    for (uint32_t corner : {f.a, f.b, f.c}) {
+        Vertex v = mesh.vertices[corner];
+        if (p.atlas) {
+            v.u = AtlasU(atlas, atlas.tiles[p.tile], textured ? v.u - u0 : 0.5);
+            v.v = AtlasV(atlas, atlas.tiles[p.tile], textured ? v.v - v0 : 0.5);
+        }
+        out.mesh.vertices.push_back(v);
+        if (coloured) {
+            out.mesh.colours.push_back(p.look.vertex);
+        }
+    }
+    out.mesh.faces.push_back({first, first + 1, first + 2, p.subset});
+}
+
 }  // namespace
 
 PackedModel PackSubsets(const Mesh& mesh, const std::vector<NamedImage>& textures, double ambient,
@@ -223,10 +251,7 @@ PackedModel PackSubsets(const Mesh& mesh, const std::vector<NamedImage>& texture
                                            : mesh.materials[g.members[0]]);
         for (uint32_t m : g.members) {
             place[m] = {s, atlas, tiles.size(), LookIn(mesh.materials[m], subset, ambient)};
-            for (int k = 0; k < 3; ++k) {
-                coloured = coloured || std::fabs(Channel(place[m].look.vertex, k) -
-                                                 Channel(out.mesh.materials[s].diffuse, k)) > 1e-9;
-            }
+            coloured = coloured || DiffersFrom(place[m].look.vertex, out.mesh.materials[s].diffuse);
             if (atlas) {
                 tiles.push_back(TileImage(mesh.materials[m], place[m].look.texel, textures));
             }
@@ -237,26 +262,9 @@ PackedModel PackSubsets(const Mesh& mesh, const std::vector<NamedImage>& texture
     // Subset by subset, so that each subset's vertices lie together.
     for (uint32_t s = 0; s < groups.size(); ++s) {
         for (const Face& f : mesh.faces) {
-            const Placement& p = place[f.material];
-            if (p.subset != s) {
-                continue;
+            if (place[f.material].subset == s) {
+                AddFace(out, mesh, f, place[f.material], atlas, coloured);
             }
-            double u0 = 0, v0 = 0;
-            RepeatOrigin(mesh, f, u0, v0);
-            const uint32_t first = static_cast<uint32_t>(out.mesh.vertices.size());
-            for (uint32_t corner : {f.a, f.b, f.c}) {
-                Vertex v = mesh.vertices[corner];
-                if (p.atlas) {
-                    const bool textured = !mesh.materials[f.material].texture.empty();
-                    v.u = AtlasU(atlas, atlas.tiles[p.tile], textured ? v.u - u0 : 0.5);
-                    v.v = AtlasV(atlas, atlas.tiles[p.tile], textured ? v.v - v0 : 0.5);
-                }
-                out.mesh.vertices.push_back(v);
-                if (coloured) {
-                    out.mesh.colours.push_back(p.look.vertex);
-                }
-            }
-            out.mesh.faces.push_back({first, first + 1, first + 2, s});
         }
     }
     return out;
