@@ -9,13 +9,13 @@
 
 #include "assets.h"
 #include "textures.h"
+#include "view.h"
 
 namespace {
 
-// As render/ lights the models: D3DRS_AMBIENT 0x111111 plus light 0's ambient,
-// 0.3 for the course and 0 for the car.
-constexpr double kCourseAmbient = 17.0 / 255.0 + 0.3;
-constexpr double kCarAmbient = 17.0 / 255.0;
+// The device's D3DRS_AMBIENT of 0x111111 (render/device.cpp), to which light 0
+// adds its ambient level for each model (view.h).
+constexpr double kSceneAmbient = 17.0 / 255.0;
 
 double Part(const Colour& c, int k) { return k == 0 ? c.r : (k == 1 ? c.g : c.b); }
 double Byte(double c) { return std::round(std::clamp(c, 0.0, 1.0) * 255.0) / 255.0; }
@@ -122,9 +122,9 @@ void ExpectSameLook(const Mesh& built, const PackedModel& packed, double ambient
 TEST(SubsetPacking, EveryFaceShowsWhatItsOwnMaterialShowed)
 {
     const PackedModel course = PackedCourse();
-    ExpectSameLook(FinishedCourseMesh(), course, kCourseAmbient, "course");
+    ExpectSameLook(FinishedCourseMesh(), course, kSceneAmbient + kCourseAmbient, "course");
     const PackedModel car = PackedCar();
-    ExpectSameLook(FinishedCarMesh(), car, kCarAmbient, "car");
+    ExpectSameLook(FinishedCarMesh(), car, kSceneAmbient + kCarAmbient, "car");
     // Built with 19 and 8 materials. Apart stay the grass, which repeats across
     // faces, and colours that glow or saturate under the light unlike the rest.
     EXPECT_LE(course.mesh.materials.size(), 4u);

@@ -5,17 +5,15 @@
 #include "course.h"
 #include "course_model.h"
 #include "textures.h"
+#include "view.h"
 #include "xfile_binary.h"
 #include "xfile_writer.h"
 
 namespace {
 
 // The ambient level each model is lit with: the device's D3DRS_AMBIENT of
-// 0x111111 (render/device.cpp) plus light 0's ambient, 0.3 for the course and
-// 0 for the car (render/scene.cpp).
+// 0x111111 (render/device.cpp) plus light 0's ambient for the model (view.h).
 constexpr double kSceneAmbient = 17.0 / 255.0;
-constexpr double kCourseAmbient = kSceneAmbient + 0.3;
-constexpr double kCarAmbient = kSceneAmbient;
 
 void AddModel(std::vector<AssetFile>& files, const PackedModel& model, const std::string& file,
               const std::string& name)
@@ -53,9 +51,12 @@ Mesh FinishedCarMesh()
     return mesh;
 }
 
-PackedModel PackedCourse() { return PackSubsets(FinishedCourseMesh(), AllTextures(), kCourseAmbient, "course.bmp"); }
+PackedModel PackedCourse()
+{
+    return PackSubsets(FinishedCourseMesh(), AllTextures(), kSceneAmbient + kCourseAmbient, "course.bmp");
+}
 
-PackedModel PackedCar() { return PackSubsets(FinishedCarMesh(), AllTextures(), kCarAmbient, "car.bmp"); }
+PackedModel PackedCar() { return PackSubsets(FinishedCarMesh(), AllTextures(), kSceneAmbient + kCarAmbient, "car.bmp"); }
 
 std::vector<AssetFile> GenerateAssets()
 {
