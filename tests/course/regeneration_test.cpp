@@ -39,13 +39,14 @@ TEST(Regeneration, GeneratorsWriteTheCommittedFilesByteForByte)
     ExpectSame(out / "course_table.cpp", source / "sim" / "course_table.cpp");
     ExpectSame(out / "course-map.svg", source / "docs" / "course-map.svg");
     std::set<fs::path> written, committed;
-    for (const fs::directory_entry& file : fs::directory_iterator(out / "assets")) {
-        written.insert(file.path().filename());
-        ExpectSame(file.path(), source / "assets" / file.path().filename());
+    for (const fs::directory_entry& file : fs::recursive_directory_iterator(out / "assets")) {
+        if (!file.is_regular_file()) continue;
+        written.insert(file.path().lexically_relative(out / "assets"));
+        ExpectSame(file.path(), source / "assets" / file.path().lexically_relative(out / "assets"));
     }
-    for (const fs::directory_entry& file : fs::directory_iterator(source / "assets")) {
+    for (const fs::directory_entry& file : fs::recursive_directory_iterator(source / "assets")) {
         const fs::path kind = file.path().extension();
-        if (kind == ".x" || kind == ".bmp") committed.insert(file.path().filename());
+        if (kind == ".x" || kind == ".bmp") committed.insert(file.path().lexically_relative(source / "assets"));
     }
     EXPECT_EQ(written, committed) << "assets/ holds a model or texture the generator no longer writes, or lacks one";
 }

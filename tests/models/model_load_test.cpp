@@ -1,10 +1,13 @@
 // The committed models under Wine's D3DX, loaded by the program's own start-up:
-// no message box, and each mesh holds every vertex, face, material and texture as written.
+// no message box, and each mesh holds every vertex, face, material and texture
+// as its text copy says, and the very bytes that copy loads into.
 #include <windows.h>
 #include <d3dx9.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <string>
 
 #include "device.h"
 #include "mesh_model.h"
@@ -14,10 +17,37 @@
 
 namespace {
 
+// The binary model and its text copy (kept outside the run folder) load into
+// the same vertex and index buffers.
+void ExpectSameBuffersAsTextCopy(ID3DXMesh* mesh, const std::string& copy_path)
+{
+    ID3DXMesh* copy = nullptr;
+    ASSERT_EQ(D3DXLoadMeshFromXA(copy_path.c_str(), D3DXMESH_SYSTEMMEM, pd3dDevice, nullptr, nullptr, nullptr,
+                                 nullptr, &copy),
+              D3D_OK);
+    ASSERT_TRUE(copy->GetFVF() == mesh->GetFVF() && copy->GetNumVertices() == mesh->GetNumVertices() &&
+                copy->GetNumFaces() == mesh->GetNumFaces() && copy->GetOptions() == mesh->GetOptions());
+    const size_t bytes[2] = {size_t{mesh->GetNumVertices()} * mesh->GetNumBytesPerVertex(),
+                             size_t{mesh->GetNumFaces()} * 3 * ((mesh->GetOptions() & D3DXMESH_32BIT) ? 4 : 2)};
+    void *ours[2] = {}, *theirs[2] = {};
+    mesh->LockVertexBuffer(D3DLOCK_READONLY, &ours[0]);
+    copy->LockVertexBuffer(D3DLOCK_READONLY, &theirs[0]);
+    mesh->LockIndexBuffer(D3DLOCK_READONLY, &ours[1]);
+    copy->LockIndexBuffer(D3DLOCK_READONLY, &theirs[1]);
+    EXPECT_EQ(std::memcmp(ours[0], theirs[0], bytes[0]), 0) << copy_path << ": vertices differ";
+    EXPECT_EQ(std::memcmp(ours[1], theirs[1], bytes[1]), 0) << copy_path << ": faces differ";
+    mesh->UnlockIndexBuffer();
+    copy->UnlockIndexBuffer();
+    mesh->UnlockVertexBuffer();
+    copy->UnlockVertexBuffer();
+    copy->Release();
+}
+
 void ExpectAsWritten(const MeshModel& model, const char* file)
 {
     XFileText text;
-    ASSERT_TRUE(ReadXFileText(file, text)) << file;
+    const std::string copy_path = std::string(TEXT_MODELS_DIR) + "/" + file;
+    ASSERT_TRUE(ReadXFileText(copy_path, text)) << copy_path;
     ID3DXMesh* mesh = model.pMesh;
     ASSERT_NE(mesh, nullptr) << file;
     ASSERT_EQ(mesh->GetNumVertices(), text.positions.size()) << file;
@@ -41,6 +71,7 @@ void ExpectAsWritten(const MeshModel& model, const char* file)
     for (DWORD i = 0; i < model.dwNumMaterials; ++i) {
         EXPECT_EQ(model.pMeshTextures[i] != nullptr, !text.textures[i].empty()) << file << " material " << i;
     }
+    ExpectSameBuffersAsTextCopy(mesh, copy_path);
 }
 
 // Run in the folder the build copies the program's models and textures into.

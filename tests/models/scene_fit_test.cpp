@@ -78,7 +78,9 @@ std::pair<float, float> RoadAndRoofAt(const std::vector<Triangle>& triangles, fl
 // The course's faces within `reach` (model units) of the car, placed for state s.
 std::vector<Triangle> NearbyTriangles(const XFileText& course, const DriveStateData& s, float reach)
 {
-    const std::set<std::string> road = {"road.bmp", "kerb.bmp", "start.bmp"};
+    // The road's surfaces share the atlas with the scenery and the decks' sides,
+    // undersides and pillars, none of which reaches the road's top.
+    const std::set<std::string> road = {"course.bmp"};
     const Placement placement = CoursePlacement(s);
     std::vector<Triangle> out;
     for (size_t f = 0; f < course.faces.size(); ++f) {
@@ -98,7 +100,7 @@ std::vector<Triangle> NearbyTriangles(const XFileText& course, const DriveStateD
 TEST(SceneFit, CarInViewAndOnTheRoadAtEveryPlate)
 {
     XFileText course, car;
-    ASSERT_TRUE(ReadXFileText(ASSETS_DIR "/crs.x", course) && ReadXFileText(ASSETS_DIR "/F1.x", car));
+    ASSERT_TRUE(ReadXFileText(ASSETS_DIR "/text/crs.x", course) && ReadXFileText(ASSETS_DIR "/text/F1.x", car));
     DriveStateData s = kDriveStart;
     NormaliseDrive(s);
     Point low{1e9f, 1e9f, 1e9f}, high{-1e9f, -1e9f, -1e9f};  // the car's box as drawn

@@ -5,7 +5,37 @@
 #include "course.h"
 #include "course_model.h"
 #include "textures.h"
+#include "view.h"
+#include "xfile_binary.h"
 #include "xfile_writer.h"
+
+namespace {
+
+// The ambient level each model is lit with: the device's D3DRS_AMBIENT of
+// 0x111111 (render/device.cpp) plus light 0's ambient for the model (view.h).
+constexpr double kSceneAmbient = 17.0 / 255.0;
+
+void AddModel(std::vector<AssetFile>& files, const PackedModel& model, const std::string& file,
+              const std::string& name)
+{
+    files.push_back({file, FormatBinaryXFile(model.mesh, name)});
+    files.push_back({"text/" + file, FormatXFile(model.mesh, name)});
+    if (model.atlas.width > 0) {
+        files.push_back({model.atlas_file, FormatBmp(model.atlas)});
+    }
+}
+
+bool Named(const PackedModel& model, const std::string& texture)
+{
+    for (const Material& m : model.mesh.materials) {
+        if (m.texture == texture) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
 
 Mesh FinishedCourseMesh()
 {
@@ -21,13 +51,24 @@ Mesh FinishedCarMesh()
     return mesh;
 }
 
+PackedModel PackedCourse()
+{
+    return PackSubsets(FinishedCourseMesh(), AllTextures(), kSceneAmbient + kCourseAmbient, "course.bmp");
+}
+
+PackedModel PackedCar() { return PackSubsets(FinishedCarMesh(), AllTextures(), kSceneAmbient + kCarAmbient, "car.bmp"); }
+
 std::vector<AssetFile> GenerateAssets()
 {
+    const PackedModel course = PackedCourse();
+    const PackedModel car = PackedCar();
     std::vector<AssetFile> files;
-    files.push_back({"crs.x", FormatXFile(FinishedCourseMesh(), "course")});
-    files.push_back({"F1.x", FormatXFile(FinishedCarMesh(), "car")});
+    AddModel(files, course, "crs.x", "course");
+    AddModel(files, car, "F1.x", "car");
     for (const NamedImage& texture : AllTextures()) {
-        files.push_back({texture.file, FormatBmp(texture.image)});
+        if (Named(course, texture.file) || Named(car, texture.file)) {
+            files.push_back({texture.file, FormatBmp(texture.image)});
+        }
     }
     return files;
 }

@@ -5,15 +5,25 @@
 #include <vector>
 
 #include "mesh.h"
+#include "subsets.h"
 
 struct AssetFile {
-    std::string name;   // file name, e.g. "crs.x"
+    std::string name;   // path under the output folder, e.g. "crs.x" or "text/crs.x"
     std::string bytes;  // whole contents
 };
 
-// The two meshes exactly as written to crs.x (along the course table) and F1.x.
+// The two meshes as built, one material per kind of surface (road, kerb,
+// grass, ...), faces grouped by material; the course along the course table.
 Mesh FinishedCourseMesh();
 Mesh FinishedCarMesh();
 
-// crs.x, F1.x and every texture they name.
+// The same meshes as written to crs.x and F1.x: their materials packed into
+// few subsets lit as the program lights each model, with the atlases
+// "course.bmp" and "car.bmp".
+PackedModel PackedCourse();
+PackedModel PackedCar();
+
+// The run folder's files: crs.x and F1.x in the binary form, and every texture
+// they name; and, under "text/", both models in the text form for reading
+// (not needed to run).
 std::vector<AssetFile> GenerateAssets();

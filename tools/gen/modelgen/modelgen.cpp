@@ -1,5 +1,6 @@
-// modelgen: writes crs.x, F1.x and their textures into a folder (normally assets/).
+// modelgen: writes crs.x, F1.x, their textures and text copies into a folder (normally assets/).
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "assets.h"
@@ -13,6 +14,8 @@ int main(int argc, char** argv)
     const std::string folder = argv[1];
     for (const AssetFile& file : GenerateAssets()) {
         const std::string path = folder + "/" + file.name;
+        std::error_code ignored;
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
         std::ofstream out(path, std::ios::binary);
         out.write(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
         if (!out) {

@@ -1,4 +1,4 @@
-// Text .x output: header, vertices, faces, normals, texture coordinates, materials.
+// Text .x output: header, vertices, faces, normals, texture coordinates, colours, materials.
 #include "xfile_writer.h"
 
 #include <cstdio>
@@ -43,6 +43,18 @@ void AppendVectors(std::string& out, const Mesh& mesh, bool normals, const char*
         out += indent + Number(v.x) + ";" + Number(v.y) + ";" + Number(v.z) + ";" +
                Separator(i, mesh.vertices.size()) + "\n";
     }
+}
+
+void AppendVertexColours(std::string& out, const Mesh& mesh)
+{
+    out += " MeshVertexColors {\n";
+    out += "  " + std::to_string(mesh.colours.size()) + ";\n";
+    for (size_t i = 0; i < mesh.colours.size(); ++i) {
+        const Colour& c = mesh.colours[i];
+        out += "  " + std::to_string(i) + ";" + Number(c.r) + ";" + Number(c.g) + ";" + Number(c.b) + ";1.0;;" +
+               Separator(i, mesh.colours.size()) + "\n";
+    }
+    out += " }\n";
 }
 
 void AppendTextureCoords(std::string& out, const Mesh& mesh)
@@ -90,10 +102,12 @@ void AppendMaterialList(std::string& out, const Mesh& mesh)
 
 // Everything the file says about one vertex, as printed: two vertices with the
 // same text are the same vertex to the loader.
-std::string WrittenVertex(const Vertex& v)
+std::string WrittenVertex(const Mesh& mesh, size_t i)
 {
-    return Number(v.pos.x) + ";" + Number(v.pos.y) + ";" + Number(v.pos.z) + ";" + Number(v.normal.x) + ";" +
-           Number(v.normal.y) + ";" + Number(v.normal.z) + ";" + Number(v.u) + ";" + Number(v.v);
+    const Vertex& v = mesh.vertices[i];
+    std::string text = Number(v.pos.x) + ";" + Number(v.pos.y) + ";" + Number(v.pos.z) + ";" + Number(v.normal.x) +
+                       ";" + Number(v.normal.y) + ";" + Number(v.normal.z) + ";" + Number(v.u) + ";" + Number(v.v);
+    return mesh.colours.empty() ? text : text + ";" + ColourLine(mesh.colours[i], "");
 }
 
 }  // namespace
@@ -105,10 +119,12 @@ Mesh MergeWrittenVertices(const Mesh& mesh)
     std::unordered_map<std::string, uint32_t> index_of;
     std::vector<uint32_t> merged_index(mesh.vertices.size());
     for (size_t i = 0; i < mesh.vertices.size(); ++i) {
-        const auto added =
-            index_of.emplace(WrittenVertex(mesh.vertices[i]), static_cast<uint32_t>(merged.vertices.size()));
+        const auto added = index_of.emplace(WrittenVertex(mesh, i), static_cast<uint32_t>(merged.vertices.size()));
         if (added.second) {
             merged.vertices.push_back(mesh.vertices[i]);
+            if (!mesh.colours.empty()) {
+                merged.colours.push_back(mesh.colours[i]);
+            }
         }
         merged_index[i] = added.first->second;
     }
@@ -118,6 +134,8 @@ Mesh MergeWrittenVertices(const Mesh& mesh)
     }
     return merged;
 }
+
+std::string WrittenNumber(double value) { return Number(value); }
 
 std::string FormatXFile(const Mesh& unmerged, const std::string& name)
 {
@@ -131,6 +149,10 @@ std::string FormatXFile(const Mesh& unmerged, const std::string& name)
     out += " }\n\n";
     AppendTextureCoords(out, mesh);
     out += "\n";
+    if (!mesh.colours.empty()) {
+        AppendVertexColours(out, mesh);
+        out += "\n";
+    }
     AppendMaterialList(out, mesh);
     out += "}\n";
     return out;
