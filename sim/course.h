@@ -1,6 +1,7 @@
 // The course the car drives: a constant table of plates, one plate per frame.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 constexpr int kPlateCount = 1072;
@@ -15,6 +16,8 @@ struct CoursePlate {
     int16_t dvect_x;  // pitch change, angle units
     int16_t aux_c;
 };
+static_assert(sizeof(CoursePlate) == 12 && offsetof(CoursePlate, dvect_y) == 6 && offsetof(CoursePlate, aux_c) == 10,
+              "a plate is stored as six packed int16 fields");
 
 // The stored table: a 144-byte header, then the plates back to back (13008 bytes).
 // Only plate_count is read; the rest of the header is carried as stored.
@@ -28,5 +31,9 @@ struct CourseTableData {
     int16_t start_marks[8][8];       // position after i plates, then five marker values
     CoursePlate plates[kPlateCount];
 };
+static_assert(sizeof(CourseTableData) == 13008 && offsetof(CourseTableData, header_value) == 4 &&
+                  offsetof(CourseTableData, start_wx) == 8 && offsetof(CourseTableData, start_marks) == 16 &&
+                  offsetof(CourseTableData, plates) == 144,
+              "the table keeps its stored layout");
 
 extern const CourseTableData CourseTable;

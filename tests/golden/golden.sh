@@ -38,11 +38,9 @@ for golden in "standing -3" "a26 A26" "lap A1072,-2,A30" "seeded $(seeded_patter
         status=1
     elif [ "$mode" = write ]; then
         cat "$trace" >"$dir/$name.trace"
-    elif ! difference=$(cmp "$dir/$name.trace" "$trace" 2>&1); then
-        line=$(echo "$difference" | grep -o 'line [0-9]*' | cut -c6-)
-        [[ $difference == *EOF* ]] && line=$((line + 1))  # the first line only one side has
-        echo "golden $name (--buttons $pattern): $difference" >&2
-        { echo "committed:" && sed -n "${line:-1}p" "$dir/$name.trace" && echo "now:" && sed -n "${line:-1}p" "$trace"; } | cat -A >&2
+    elif ! cmp "$dir/$name.trace" "$trace" >&2; then
+        echo "golden $name (--buttons $pattern), committed (<) and now (>):" >&2
+        diff "$dir/$name.trace" "$trace" | head -n 4 | cat -A >&2
         status=1
     fi
 done

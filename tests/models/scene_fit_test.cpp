@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
 
 #include "course.h"
 #include "view.h"
@@ -80,11 +79,10 @@ std::vector<Triangle> NearbyTriangles(const XFileText& course, const DriveStateD
 {
     // The road's surfaces share the atlas with the scenery and the decks' sides,
     // undersides and pillars, none of which reaches the road's top.
-    const std::set<std::string> road = {"course.bmp"};
     const Placement placement = CoursePlacement(s);
     std::vector<Triangle> out;
     for (size_t f = 0; f < course.faces.size(); ++f) {
-        Triangle t{{}, road.count(course.textures[course.face_material[f]]) > 0};
+        Triangle t{{}, course.textures[course.face_material[f]] == "course.bmp"};
         bool near = false;
         for (int k = 0; k < 3; ++k) {
             const Point p = course.positions[course.faces[f][k]];

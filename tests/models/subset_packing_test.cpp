@@ -23,9 +23,7 @@ double Byte(double c) { return std::round(std::clamp(c, 0.0, 1.0) * 255.0) / 255
 // A point sample with the device's repeating addressing; white for no texture.
 Colour Sample(const Image* image, double u, double v)
 {
-    if (image == nullptr) {
-        return {1, 1, 1};
-    }
+    if (image == nullptr) return {1, 1, 1};
     const int x = static_cast<int>(std::floor(u * image->width)) % image->width;
     const int y = static_cast<int>(std::floor(v * image->height)) % image->height;
     return GetPixel(*image, (x + image->width) % image->width, (y + image->height) % image->height);
@@ -33,16 +31,10 @@ Colour Sample(const Image* image, double u, double v)
 
 const Image* TextureOf(const Material& m, const PackedModel& packed, const std::vector<NamedImage>& images)
 {
-    if (m.texture.empty()) {
-        return nullptr;
-    }
-    if (m.texture == packed.atlas_file) {
-        return &packed.atlas;
-    }
+    if (m.texture.empty()) return nullptr;
+    if (m.texture == packed.atlas_file) return &packed.atlas;
     for (const NamedImage& t : images) {
-        if (t.file == m.texture) {
-            return &t.image;
-        }
+        if (t.file == m.texture) return &t.image;
     }
     ADD_FAILURE() << "no image " << m.texture;
     return nullptr;
@@ -93,9 +85,7 @@ void ExpectSameLook(const Mesh& built, const PackedModel& packed, double ambient
 {
     const std::vector<NamedImage> images = AllTextures();
     std::map<std::vector<double>, const Face*> packed_faces;
-    for (const Face& g : packed.mesh.faces) {
-        packed_faces[Corners(packed.mesh, g)] = &g;
-    }
+    for (const Face& g : packed.mesh.faces) packed_faces[Corners(packed.mesh, g)] = &g;
     ASSERT_EQ(packed.mesh.faces.size(), built.faces.size()) << name;
     const double weights[4][3] = {{0.9, 0.05, 0.05}, {0.05, 0.9, 0.05}, {0.05, 0.05, 0.9}, {0.34, 0.33, 0.33}};
     int wrong = 0;

@@ -1,27 +1,9 @@
-// The stored layout of the course table: sizes, offsets, the header, and plates that sign-extend.
+// The course table as stored: its header, and plates that sign-extend.
 #include <gtest/gtest.h>
-
-#include <cstddef>
 
 #include "course.h"
 
 namespace {
-
-TEST(CourseLayout, SizesAndOffsetsMatchTheStoredForm)
-{
-    EXPECT_EQ(sizeof(CoursePlate), 12u);
-    const size_t plate[] = {offsetof(CoursePlate, speed),   offsetof(CoursePlate, aux_a),
-                            offsetof(CoursePlate, aux_b),   offsetof(CoursePlate, dvect_y),
-                            offsetof(CoursePlate, dvect_x), offsetof(CoursePlate, aux_c)};
-    for (size_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(plate[i], 2 * i) << "plate field " << i;
-    }
-    EXPECT_EQ(sizeof(CourseTableData), 13008u);
-    EXPECT_EQ(offsetof(CourseTableData, header_value), 4u);
-    EXPECT_EQ(offsetof(CourseTableData, start_wx), 8u);
-    EXPECT_EQ(offsetof(CourseTableData, start_marks), 16u);
-    EXPECT_EQ(offsetof(CourseTableData, plates), 144u);
-}
 
 TEST(CourseLayout, HeaderIsCarriedAsStored)
 {

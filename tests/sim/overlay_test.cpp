@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "drive.h"
 #include "overlay.h"
@@ -21,14 +23,7 @@ std::string Line(int line, const DriveStateData& state)
     return text;
 }
 
-void ExpectLines(const DriveStateData& state, const char* const (&expected)[kOverlayLineCount])
-{
-    for (int line = 0; line < kOverlayLineCount; ++line) {
-        EXPECT_EQ(Line(line, state), expected[line]) << "line " << line;
-    }
-}
-
-TEST(Overlay, EachLineShowsItsOwnFieldWithItsSign)
+TEST(Overlay, EachLineShowsItsOwnFieldWithItsSignAndExtremesFitTheBuffer)
 {
     // Every printed field distinct, so a line reading its neighbour's field shows.
     DriveStateData s = kDriveStart;
@@ -42,32 +37,20 @@ TEST(Overlay, EachLineShowsItsOwnFieldWithItsSign)
     s.fPosY = -1e-7f;  // rounds to zero at six decimals and keeps its sign
     s.fPosZ = 0.0000019f;
     s.plate_pos = 1072;
-    const char* const expected[kOverlayLineCount] = {
-        "wx = -1",           "wy = -13000",       "wz = -6",
-        "vect_x = -2",       "vect_y = 4085",     "vect_z = -3",
-        "fPosX = -9.199000", "fPosY = -0.000000", "fPosZ = 0.000002",
-        "plate_pos = 1072",
-    };
-    ExpectLines(s, expected);
+    DriveStateData lowest = kDriveStart;
+    lowest.wx = lowest.wy = lowest.wz = lowest.vect_x = lowest.vect_y = lowest.vect_z = lowest.plate_pos = INT32_MIN;
+    lowest.fPosX = lowest.fPosY = lowest.fPosZ = -FLT_MAX;  // 55 characters, the longest any state gives
+    const char* const huge = "-340282346638528859811704183484516925440.000000";
+    const std::pair<DriveStateData, std::vector<std::string>> cases[] = {
+        {s, {"wx = -1", "wy = -13000", "wz = -6", "vect_x = -2", "vect_y = 4085", "vect_z = -3", "fPosX = -9.199000",
+             "fPosY = -0.000000", "fPosZ = 0.000002", "plate_pos = 1072"}},
+        {lowest, {"wx = -2147483648", "wy = -2147483648", "wz = -2147483648", "vect_x = -2147483648",
+                  "vect_y = -2147483648", "vect_z = -2147483648", std::string("fPosX = ") + huge,
+                  std::string("fPosY = ") + huge, std::string("fPosZ = ") + huge, "plate_pos = -2147483648"}}};
+    for (const auto& [state, expected] : cases) {
+        for (int line = 0; line < kOverlayLineCount; ++line) EXPECT_EQ(Line(line, state), expected[line]) << line;
+    }
     EXPECT_EQ(Line(kOverlayLineCount, s), "");
-}
-
-TEST(Overlay, ExtremeValuesFitTheLineBuffer)
-{
-    DriveStateData s = kDriveStart;
-    s.wx = s.wy = s.wz = INT32_MIN;
-    s.vect_x = s.vect_y = s.vect_z = INT32_MIN;
-    s.plate_pos = INT32_MIN;
-    s.fPosX = s.fPosY = s.fPosZ = -FLT_MAX;
-    const char* const lowest[kOverlayLineCount] = {
-        "wx = -2147483648",     "wy = -2147483648",     "wz = -2147483648",
-        "vect_x = -2147483648", "vect_y = -2147483648", "vect_z = -2147483648",
-        "fPosX = -340282346638528859811704183484516925440.000000",
-        "fPosY = -340282346638528859811704183484516925440.000000",
-        "fPosZ = -340282346638528859811704183484516925440.000000",
-        "plate_pos = -2147483648",
-    };
-    ExpectLines(s, lowest);  // the float lines, 55 characters, are the longest any state gives
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ostream>
 #include <string>
 
 #include "device.h"
@@ -37,17 +36,12 @@ Matrix TurnZ(float a) { return {{{cosf(a), sinf(a), 0, 0}, {-sinf(a), cosf(a), 0
 Matrix Scale(float s) { return {{{s, 0, 0, 0}, {0, s, 0, 0}, {0, 0, s, 0}, {0, 0, 0, 1}}}; }
 Matrix Move(float x, float y, float z) { return {{{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {x, y, z, 1}}}; }
 
-std::ostream& operator<<(std::ostream& out, const Matrix& a) {
-    for (const auto& row : a.m) out << "\n    " << row[0] << " " << row[1] << " " << row[2] << " " << row[3];
-    return out;
-}
-
 void ExpectTransform(D3DTRANSFORMSTATETYPE which, const Matrix& expected, const std::string& what) {
     Matrix actual;
     pd3dDevice->GetTransform(which, reinterpret_cast<D3DMATRIX*>(&actual));
     float worst = 0.0f;
     for (int i = 0; i < 16; ++i) worst = std::max(worst, std::fabs(actual.m[i / 4][i % 4] - expected.m[i / 4][i % 4]));
-    EXPECT_LT(worst, 1e-4f) << what << ", on the device:" << actual << "\n  worked out by hand:" << expected;
+    EXPECT_LT(worst, 1e-4f) << what << ": the device's world matrix is off the one worked out by hand";
 }
 
 }  // namespace

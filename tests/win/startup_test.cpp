@@ -6,6 +6,7 @@
 #include <xinput.h>
 
 #include <cstring>
+#include <utility>
 
 #include "device.h"
 #include "drive.h"
@@ -73,20 +74,13 @@ TEST(Startup, TheFirstFrameStartsFromTheResetDriveAndClosingTheWindowEndsWithZer
     EXPECT_EQ(models[kCourseModel].pMesh, nullptr);
 }
 
-TEST(Startup, AFailedStartShowsTheSameBoxesNeverReachesTheLoopAndEndsWithOne) {
-    EXPECT_EQ(RunWinMain(Direct3DScript::kNoDirect3D), 1);
-    std::vector<CapturedBox> boxes = TakeCapturedBoxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].caption, L"");
-    EXPECT_EQ(boxes[0].text, L"Direct3Dの作成に失敗しました");
-    EXPECT_EQ(polls, 0);
-
-    EXPECT_EQ(RunWinMain(Direct3DScript::kRefuseBoth), 1);
-    boxes = TakeCapturedBoxes();
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, L"HALモードでDIRECT3Dデバイスを作成できません\nREFモードで再試行します");
-    EXPECT_EQ(boxes[1].text, L"DIRECT3Dデバイスの作成に失敗しました");
-    EXPECT_EQ(polls, 0);
+// The boxes themselves are the device set-up's (see its tests); here only how many, and the end.
+TEST(Startup, AFailedStartShowsItsBoxesNeverReachesTheLoopAndEndsWithOne) {
+    for (auto [script, boxes] : {std::pair{Direct3DScript::kNoDirect3D, 1u}, std::pair{Direct3DScript::kRefuseBoth, 2u}}) {
+        EXPECT_EQ(RunWinMain(script), 1);
+        EXPECT_EQ(TakeCapturedBoxes().size(), boxes);
+        EXPECT_EQ(polls, 0);
+    }
 }
 
 // Run by CTest with d3dx9_43.dll disabled (WINEDLLOVERRIDES=d3dx9_43=d).
