@@ -16,24 +16,25 @@ void DerivePosition(DriveStateData& s)
     s.fPosZ = static_cast<float>(static_cast<double>(-s.wy) / 1000.0);
 }
 
+// One turn's three angles wrapped into a turn, and their radians taken afresh.
+void WrapTurn(int32_t& x, int32_t& y, int32_t& z, float& radians_x, float& radians_y, float& radians_z)
+{
+    x = WrapAngle(x);
+    y = WrapAngle(y);
+    z = WrapAngle(z);
+    radians_x = AngleToRadians(x);
+    radians_y = AngleToRadians(y);
+    radians_z = AngleToRadians(z);
+}
+
 void WrapCourseAngles(DriveStateData& s)
 {
-    s.crs_rot_x = WrapAngle(s.crs_rot_x);
-    s.crs_rot_y = WrapAngle(s.crs_rot_y);
-    s.crs_rot_z = WrapAngle(s.crs_rot_z);
-    s.fCrsRotX = AngleToRadians(s.crs_rot_x);
-    s.fCrsRotY = AngleToRadians(s.crs_rot_y);
-    s.fCrsRotZ = AngleToRadians(s.crs_rot_z);
+    WrapTurn(s.crs_rot_x, s.crs_rot_y, s.crs_rot_z, s.fCrsRotX, s.fCrsRotY, s.fCrsRotZ);
 }
 
 void WrapCarAngles(DriveStateData& s)
 {
-    s.car_rot_x = WrapAngle(s.car_rot_x);
-    s.car_rot_y = WrapAngle(s.car_rot_y);
-    s.car_rot_z = WrapAngle(s.car_rot_z);
-    s.fCarRotX = AngleToRadians(s.car_rot_x);
-    s.fCarRotY = AngleToRadians(s.car_rot_y);
-    s.fCarRotZ = AngleToRadians(s.car_rot_z);
+    WrapTurn(s.car_rot_x, s.car_rot_y, s.car_rot_z, s.fCarRotX, s.fCarRotY, s.fCarRotZ);
 }
 
 void WrapTravelAngles(DriveStateData& s)
