@@ -29,13 +29,13 @@ whole_number() {
     case $1 in '' | *[!0-9]*) usage_error ;; esac
 }
 
-# Reads the options: -b BUILD always, and those in SPEC (getopts letters), for which the script's
+# Reads the options: -b BUILD always, and those in LETTERS (getopts letters), for which the script's
 # own function option_<letter> is called with the value; then requires OPERANDS operands. The
 # script goes on with: shift $((OPTIND - 1)).
 read_options() {
-    _spec=$1 _operands=$2
+    _letters=$1 _operands=$2
     shift 2
-    while getopts "b:$_spec" _option; do
+    while getopts "b:$_letters" _option; do
         case $_option in
         b) { mkdir -p "$OPTARG" && build=$(cd "$OPTARG" && pwd); } || exit 2 ;;
         \?) usage_error ;;
