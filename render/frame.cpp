@@ -9,14 +9,7 @@
 namespace {
 
 // How long a frame waits at most for its present to be carried out.
-constexpr LONGLONG kPresentWaitBudgetUs = 100000;
-
-LONGLONG MicrosecondsSince(const LARGE_INTEGER& start) {
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return (now.QuadPart - start.QuadPart) * 1000000 / frequency.QuadPart;
-}
+constexpr ULONGLONG kPresentWaitBudgetMs = 100;
 
 // A device may carry out a present later, on a thread of its own (Wine's
 // does): the lines must reach the window after the presented image, not
@@ -25,11 +18,9 @@ LONGLONG MicrosecondsSince(const LARGE_INTEGER& start) {
 // each frame the budget, not the program); without a query it does not wait.
 void WaitForPresentDone() {
     if (pPresentQuery == nullptr) return;
-    LARGE_INTEGER start;
-    QueryPerformanceCounter(&start);
+    const ULONGLONG deadline = GetTickCount64() + kPresentWaitBudgetMs;
     pPresentQuery->Issue(D3DISSUE_END);
-    while (pPresentQuery->GetData(nullptr, 0, D3DGETDATA_FLUSH) == S_FALSE &&
-           MicrosecondsSince(start) < kPresentWaitBudgetUs) {
+    while (pPresentQuery->GetData(nullptr, 0, D3DGETDATA_FLUSH) == S_FALSE && GetTickCount64() < deadline) {
     }
 }
 

@@ -7,7 +7,7 @@
 // drive update, with the window's kept device context; pd3dDevice must exist.
 // Clears to grey, draws course and car inside the scene, presents once, and
 // only when the scene began writes the ten overlay lines onto hdc once the
-// present is done (waiting on pPresentQuery for at most a few milliseconds),
+// present is done (waiting on pPresentQuery for at most 100 ms),
 // so that the presented image does not cover them. A present that reports the
 // device lost sets bDeviceLost and ends the frame without the lines.
 void RenderFrame(HDC hdc);

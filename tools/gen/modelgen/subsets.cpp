@@ -197,7 +197,7 @@ Image TileImage(const Material& m, Colour texel, const std::vector<NamedImage>& 
 }
 
 // Where each material's faces go.
-struct Placement {
+struct Destination {
     uint32_t subset;
     bool atlas;
     size_t tile;
@@ -211,7 +211,7 @@ bool DiffersFrom(const Colour& a, const Colour& b)
 
 // Face f with corners of its own, its texture coordinates moved into its atlas
 // tile (the tile's middle for a flat colour) and, when `coloured`, its diffuse colour.
-void AddFace(PackedModel& out, const Mesh& mesh, const Face& f, const Placement& p, const Atlas& atlas,
+void AddFace(PackedModel& out, const Mesh& mesh, const Face& f, const Destination& p, const Atlas& atlas,
              bool coloured)
 {
     double u0 = 0, v0 = 0;
@@ -240,7 +240,7 @@ PackedModel PackSubsets(const Mesh& mesh, const std::vector<NamedImage>& texture
     const std::vector<Group> groups = GroupMaterials(mesh, ambient);
     PackedModel out;
     out.atlas_file = atlas_file;
-    std::vector<Placement> place(mesh.materials.size());
+    std::vector<Destination> place(mesh.materials.size());
     std::vector<Image> tiles;
     bool coloured = false;
     for (uint32_t s = 0; s < groups.size(); ++s) {
