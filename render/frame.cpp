@@ -16,11 +16,15 @@ constexpr ULONGLONG kPresentWaitBudgetMs = 100;
 // before it, or the image covers them. Waits until the device has done all
 // it was given, or the budget is spent (a device that never signals costs
 // each frame the budget, not the program); without a query it does not wait.
+// Between polls the thread sleeps: where the device draws on the CPU (a
+// software renderer), a spinning poll takes a core from the very threads
+// that finish the frame.
 void WaitForPresentDone() {
     if (pPresentQuery == nullptr) return;
     const ULONGLONG deadline = GetTickCount64() + kPresentWaitBudgetMs;
     pPresentQuery->Issue(D3DISSUE_END);
     while (pPresentQuery->GetData(nullptr, 0, D3DGETDATA_FLUSH) == S_FALSE && GetTickCount64() < deadline) {
+        Sleep(kPresentPollMs);
     }
 }
 
