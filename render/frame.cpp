@@ -8,9 +8,6 @@
 
 namespace {
 
-// How long a frame waits at most for its present to be carried out.
-constexpr ULONGLONG kPresentWaitBudgetMs = 100;
-
 // A device may carry out a present later, on a thread of its own (Wine's
 // does): the lines must reach the window after the presented image, not
 // before it, or the image covers them. Waits until the device has done all
