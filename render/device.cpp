@@ -6,6 +6,7 @@
 #include "mesh_model.h"
 #include "message_box.h"
 #include "messages.h"
+#include "view.h"
 
 IDirect3D9* pD3D = nullptr;
 IDirect3DDevice9* pd3dDevice = nullptr;
@@ -55,7 +56,8 @@ HRESULT CreateDevice(HWND hWnd) {
 void SetFixedRenderStates() {
     pd3dDevice->SetRenderState(D3DRS_ZENABLE, D3DZB_TRUE);
     pd3dDevice->SetRenderState(D3DRS_LIGHTING, TRUE);
-    pd3dDevice->SetRenderState(D3DRS_AMBIENT, 0x00111111);
+    pd3dDevice->SetRenderState(D3DRS_AMBIENT,
+                               D3DCOLOR_ARGB(0, kSceneAmbientLevel, kSceneAmbientLevel, kSceneAmbientLevel));
     pd3dDevice->SetRenderState(D3DRS_SPECULARENABLE, TRUE);
 }
 

@@ -18,6 +18,11 @@ constexpr float kAspectRatio = 1.0f;
 constexpr float kNearPlane = 1.0f;
 constexpr float kFarPlane = 100.0f;
 
+// The device's ambient light (D3DRS_AMBIENT), the same level in red, green and
+// blue, out of 255; light 0's ambient level below adds to it.
+constexpr int kSceneAmbientLevel = 0x11;
+constexpr double kSceneAmbient = kSceneAmbientLevel / 255.0;
+
 // Directional light 0; course and car differ only in its ambient level.
 constexpr ViewVector kLightDirection = {-0.2f, -0.8f, 0.0f};
 constexpr float kCourseAmbient = 0.3f;

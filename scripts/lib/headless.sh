@@ -1,14 +1,13 @@
 # Unattended runs of the demo (or the bare program) on a private Xvfb: the session, the
 # message-box watch, the program with the scripted pad, its frames, window, stills and end.
-# Sourced by scripts/lib/preamble.sh and by tests, after cmake/wine-common.sh for the functions
-# that run Wine; expects $build (the win64 build tree). Every process started here is recorded by
-# pid and ended by stop_session, also on failure or interruption.
+# Sourced by scripts/lib/preamble.sh (which names the script in $me), after cmake/wine-common.sh
+# for the functions that run Wine; expects $build (the win64 build tree). Every process started
+# here is recorded by pid and ended by stop_session, also on failure or interruption.
 #
 # Variables inside these functions start with "_", so that the callers' own are never
 # overwritten (POSIX sh has no local variables).
 
 HEADLESS_PIDS=""
-me=${me:-$(basename "$0")}
 
 # Starts the session of $WINEPREFIX (made on first use: that takes a while once): a private Xvfb,
 # the wineserver, and boxwatch. The session ends with the script, however it ends.
@@ -179,4 +178,10 @@ shoot_window() {
 # Milliseconds the pad log gives for frame N (from the first frame).
 frame_ms() {
     awk -v n="$1" '$1 == n { print $2; exit }' "$PAD_LOG"
+}
+
+# Frames per second from frame FROM to frame TO of the pad log, to one decimal.
+frame_rate() {
+    awk -v a="$(frame_ms "$1")" -v b="$(frame_ms "$2")" -v n=$(($2 - $1)) \
+        'BEGIN { printf "%.1f", n * 1000 / (b - a) }'
 }

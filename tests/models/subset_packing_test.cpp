@@ -13,10 +13,6 @@
 
 namespace {
 
-// The device's D3DRS_AMBIENT of 0x111111 (render/device.cpp), to which light 0
-// adds its ambient level for each model (view.h).
-constexpr double kSceneAmbient = 17.0 / 255.0;
-
 double Part(const Colour& c, int k) { return k == 0 ? c.r : (k == 1 ? c.g : c.b); }
 double Byte(double c) { return std::round(std::clamp(c, 0.0, 1.0) * 255.0) / 255.0; }
 

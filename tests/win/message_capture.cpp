@@ -27,16 +27,15 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(hook, code, wParam, lParam);
 }
 
+// Installed once, before any test of the program runs, so no box ever waits for a user.
 struct CaptureEnvironment : ::testing::Environment {
-    void SetUp() override { StartCapturingMessageBoxes(); }
+    void SetUp() override {
+        if (hook == nullptr) hook = SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
+    }
 };
 const auto* const environment = ::testing::AddGlobalTestEnvironment(new CaptureEnvironment);
 
 }  // namespace
-
-void StartCapturingMessageBoxes() {
-    if (hook == nullptr) hook = SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
-}
 
 std::vector<CapturedBox> TakeCapturedBoxes() { return std::move(captured); }
 

@@ -1,4 +1,5 @@
-// Test support: every message box of the test thread is recorded and ended before it is shown.
+// Test support: every message box of the test thread is recorded and ended before it is shown
+// (a thread CBT hook, installed by a test environment of every program that links this).
 #pragma once
 
 #include <windows.h>
@@ -10,10 +11,6 @@ struct CapturedBox {
     std::wstring caption;
     std::wstring text;
 };
-
-// Installs the thread CBT hook (idempotent). Linked test programs call it from
-// their environment set-up, so no box ever waits for a user.
-void StartCapturingMessageBoxes();
 
 // The boxes seen since the last call, in order; clears the record.
 std::vector<CapturedBox> TakeCapturedBoxes();

@@ -44,7 +44,7 @@ void WriteBmp(const std::string& path, int width, int height, uint32_t rgb) {
     for (int y = 0; y < height; ++y) out << row;
 }
 
-std::string EnterFreshFolder() {
+void EnterFreshFolder() {
     static int counter = 0;
     char base[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, base);
@@ -52,7 +52,6 @@ std::string EnterFreshFolder() {
                              std::to_string(++counter) + "\\";
     CreateDirectoryA(path.c_str(), nullptr);
     SetCurrentDirectoryA(path.c_str());
-    return path;
 }
 
 void WriteDemoModels() {

@@ -11,10 +11,6 @@
 
 namespace {
 
-// The ambient level each model is lit with: the device's D3DRS_AMBIENT of
-// 0x111111 (render/device.cpp) plus light 0's ambient for the model (view.h).
-constexpr double kSceneAmbient = 17.0 / 255.0;
-
 void AddModel(std::vector<AssetFile>& files, const PackedModel& model, const std::string& file,
               const std::string& name)
 {
