@@ -25,11 +25,13 @@ start_recording() {
     done
 }
 
+# Ends the recording; sets RECORDING_START, the recording's first timestamp (seconds).
 stop_recording() {
     kill -INT "$RECORDER_PID" 2>/dev/null
     wait "$RECORDER_PID"
     _status=$?
     [ $_status -eq 0 ] || [ $_status -eq 255 ] || fail "ffmpeg failed ($_status)"
+    RECORDING_START=$(ffprobe -v error -show_entries format=start_time -of csv=p=0 "$RECORDING")
 }
 
 # Prints "<milliseconds of the last frame logged> <wall-clock seconds when it was logged>", read
@@ -45,11 +47,10 @@ log_clock() {
 }
 
 # Seconds into the recording at which frame N came on the screen, by the clock CLOCK (from
-# log_clock, taken near frame N).
+# log_clock, taken near frame N); after stop_recording.
 frame_shown_at() {
     _ms=$(frame_ms $(($1 + 1)))
-    _start=$(ffprobe -v error -show_entries format=start_time -of csv=p=0 "$RECORDING")
-    echo "$2" | awk -v ms="$_ms" -v start="$_start" '{ printf "%.4f", $2 + (ms - $1) / 1000 - start }'
+    echo "$2" | awk -v ms="$_ms" -v start="$RECORDING_START" '{ printf "%.4f", $2 + (ms - $1) / 1000 - start }'
 }
 
 # The first time from FROM up to TO (seconds into the recording) with an image that is not black.
