@@ -1,11 +1,9 @@
 // Vatrel's entry point: start-up, the frame loop and shutdown.
 #include <windows.h>
-#include <timeapi.h>
 
 #include "d3dx_runtime.h"
 #include "device.h"
 #include "drive.h"
-#include "frame.h"
 #include "frame_loop.h"
 #include "gamepad.h"
 #include "window.h"
@@ -19,9 +17,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int) {
     ZeroPads();
     ResetDrive();
     HDC hdc = GetDC(hWnd);
-    timeBeginPeriod(kPresentPollMs);
     const WPARAM exitCode = RunFrameLoop(hdc);
-    timeEndPeriod(kPresentPollMs);
     ReleaseDC(hWnd, hdc);
     Cleanup();
     return static_cast<int>(exitCode);

@@ -1,4 +1,4 @@
-// The diagnostic overlay: the ten drive-state lines written onto the window with GDI.
+// The diagnostic overlay: the ten drive-state lines written with GDI.
 #pragma once
 
 #include <windows.h>
@@ -9,5 +9,6 @@
 extern char szText[kOverlayTextSize];
 
 // Writes the ten lines of the current DriveState at x = 0, 18 pixels apart,
-// onto hdc with whatever font and colours it holds.
-void DrawOverlay(HDC hdc);
+// onto hdc with whatever font and colours it holds. Where lineBoxes is given,
+// it receives each line's extent on hdc, top to bottom.
+void DrawOverlay(HDC hdc, RECT* lineBoxes = nullptr);

@@ -10,7 +10,7 @@
 
 IDirect3D9* pD3D = nullptr;
 IDirect3DDevice9* pd3dDevice = nullptr;
-IDirect3DQuery9* pPresentQuery = nullptr;
+IDirect3DSurface9* pOverlaySurface = nullptr;
 bool bDeviceLost = false;
 
 namespace {
@@ -61,26 +61,34 @@ void SetFixedRenderStates() {
     pd3dDevice->SetRenderState(D3DRS_SPECULARENABLE, TRUE);
 }
 
-void CreatePresentQuery() {
-    if (FAILED(pd3dDevice->CreateQuery(D3DQUERYTYPE_EVENT, &pPresentQuery))) pPresentQuery = nullptr;
-}
-
-void ReleasePresentQuery() {
-    if (pPresentQuery != nullptr) {
-        pPresentQuery->Release();
-        pPresentQuery = nullptr;
+void CreateOverlaySurface() {
+    IDirect3DSurface9* backBuffer = nullptr;
+    if (FAILED(pd3dDevice->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer))) return;
+    D3DSURFACE_DESC desc;
+    const bool described = SUCCEEDED(backBuffer->GetDesc(&desc));
+    backBuffer->Release();
+    if (!described || FAILED(pd3dDevice->CreateOffscreenPlainSurface(desc.Width, desc.Height, desc.Format,
+                                                                     D3DPOOL_DEFAULT, &pOverlaySurface, nullptr))) {
+        pOverlaySurface = nullptr;
     }
 }
 
-// Only managed and system-memory objects are sure to outlive a reset, so the
-// query goes first and is made anew afterwards (after a failed reset too, for
-// the next try). The fixed render states are set again on the fresh device state.
+void ReleaseOverlaySurface() {
+    if (pOverlaySurface != nullptr) {
+        pOverlaySurface->Release();
+        pOverlaySurface = nullptr;
+    }
+}
+
+// A reset refuses while a default-pool object lives, so the overlay surface
+// goes first and is made anew afterwards (after a failed reset too, for the
+// next try). The fixed render states are set again on the fresh device state.
 bool ResetDevice() {
-    ReleasePresentQuery();
+    ReleaseOverlaySurface();
     D3DPRESENT_PARAMETERS d3dpp = presentParameters;
     const bool reset = SUCCEEDED(pd3dDevice->Reset(&d3dpp));
     if (reset) SetFixedRenderStates();
-    CreatePresentQuery();
+    CreateOverlaySurface();
     return reset;
 }
 
@@ -99,7 +107,7 @@ HRESULT InitD3D(HWND hWnd) {
         return E_FAIL;
     }
     bDeviceLost = false;
-    CreatePresentQuery();
+    CreateOverlaySurface();
     LoadXFile(&models[kCourseModel], "crs.x", D3DXVECTOR3(0.0f, 0.0f, 0.0f));
     LoadXFile(&models[kCarModel], "F1.x", D3DXVECTOR3(0.0f, 0.0f, 0.0f));
     SetFixedRenderStates();
@@ -117,7 +125,7 @@ bool DeviceReady() {
 void Cleanup() {
     ReleaseModel(&models[kCourseModel]);
     ReleaseModel(&models[kCarModel]);
-    ReleasePresentQuery();
+    ReleaseOverlaySurface();
     if (pd3dDevice != nullptr) {
         pd3dDevice->Release();
         pd3dDevice = nullptr;

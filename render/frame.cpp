@@ -1,6 +1,8 @@
 // Frame rendering.
 #include "frame.h"
 
+#include <algorithm>
+
 #include "debug_overlay.h"
 #include "device.h"
 #include "mesh_model.h"
@@ -8,21 +10,43 @@
 
 namespace {
 
-// A device may carry out a present later, on a thread of its own (Wine's
-// does): the lines must reach the window after the presented image, not
-// before it, or the image covers them. Waits until the device has done all
-// it was given, or the budget is spent (a device that never signals costs
-// each frame the budget, not the program); without a query it does not wait.
-// Between polls the thread sleeps: where the device draws on the CPU (a
-// software renderer), a spinning poll takes a core from the very threads
-// that finish the frame.
-void WaitForPresentDone() {
-    if (pPresentQuery == nullptr) return;
-    const ULONGLONG deadline = GetTickCount64() + kPresentWaitBudgetMs;
-    pPresentQuery->Issue(D3DISSUE_END);
-    while (pPresentQuery->GetData(nullptr, 0, D3DGETDATA_FLUSH) == S_FALSE && GetTickCount64() < deadline) {
-        Sleep(kPresentPollMs);
+// The lines look as they would written on the window itself.
+void TakeTextLook(HDC to, HDC from) {
+    SelectObject(to, GetCurrentObject(from, OBJ_FONT));
+    SetTextColor(to, GetTextColor(from));
+    SetBkColor(to, GetBkColor(from));
+    SetBkMode(to, GetBkMode(from));
+}
+
+bool CopyIntoBackBuffer(RECT (&boxes)[kOverlayLineCount]) {
+    IDirect3DSurface9* backBuffer = nullptr;
+    if (FAILED(pd3dDevice->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer))) return false;
+    D3DSURFACE_DESC desc;
+    pOverlaySurface->GetDesc(&desc);
+    bool copied = true;
+    for (RECT& box : boxes) {
+        // StretchRect refuses a rectangle that leaves either surface (both have the back buffer's size).
+        box.right = std::min<LONG>(box.right, LONG(desc.Width));
+        box.bottom = std::min<LONG>(box.bottom, LONG(desc.Height));
+        if (box.right <= box.left || box.bottom <= box.top) continue;
+        copied = SUCCEEDED(pd3dDevice->StretchRect(pOverlaySurface, &box, backBuffer, &box, D3DTEXF_NONE)) && copied;
     }
+    backBuffer->Release();
+    return copied;
+}
+
+// Whether the ten lines reached the back buffer. Only the lines' boxes are
+// copied: the rest of the surface is never drawn on.
+bool WriteOverlayIntoBackBuffer(HDC windowDc) {
+    HDC surfaceDc = nullptr;
+    if (pOverlaySurface == nullptr || FAILED(pOverlaySurface->GetDC(&surfaceDc))) return false;
+    const HGDIOBJ surfaceFont = GetCurrentObject(surfaceDc, OBJ_FONT);
+    TakeTextLook(surfaceDc, windowDc);
+    RECT boxes[kOverlayLineCount];
+    DrawOverlay(surfaceDc, boxes);
+    SelectObject(surfaceDc, surfaceFont);
+    pOverlaySurface->ReleaseDC(surfaceDc);
+    return CopyIntoBackBuffer(boxes);
 }
 
 }  // namespace
@@ -30,19 +54,17 @@ void WaitForPresentDone() {
 void RenderFrame(HDC hdc) {
     pd3dDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, D3DCOLOR_XRGB(100, 100, 100), 1.0f, 0);
     const bool sceneBegun = SUCCEEDED(pd3dDevice->BeginScene());
+    bool linesInFrame = false;
     if (sceneBegun) {
         DrawCourse(&models[kCourseModel]);
         DrawCar(&models[kCarModel]);
         pd3dDevice->EndScene();
+        linesInFrame = WriteOverlayIntoBackBuffer(hdc);
     }
     if (pd3dDevice->Present(nullptr, nullptr, nullptr, nullptr) == D3DERR_DEVICELOST) {
         bDeviceLost = true;
         return;
     }
-    // After the present, which covers the whole client area: written before
-    // it, the lines would be overwritten by the very frame they describe.
-    if (sceneBegun) {
-        WaitForPresentDone();
-        DrawOverlay(hdc);
-    }
+    // A best effort: the next present may cover them.
+    if (sceneBegun && !linesInFrame) DrawOverlay(hdc);
 }

@@ -12,7 +12,7 @@ set -f
 objdump=$1
 shift
 
-allowed="kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll winmm.dll
+allowed="kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll
 msvcrt.dll ucrtbase.dll api-ms-win-crt-*.dll xinput1_4.dll xinput9_1_0.dll
 d3d9.dll d3dx9_43.dll xinput1_3.dll"
 

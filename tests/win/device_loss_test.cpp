@@ -1,62 +1,63 @@
-// A lost device and a present query that never signals, around the real Wine device: the device's own
-// method table is swapped for a copy whose Present, TestCooperativeLevel and Reset follow a script
-// (BeginScene and CreateQuery are counted).
+// A lost device around the real Wine device: its method table is swapped for a copy whose Present,
+// TestCooperativeLevel and Reset follow a script (BeginScene and the overlay surfaces made are counted).
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <tuple>
 
-#include "debug_overlay.h"
 #include "device.h"
 #include "device_fixture.h"
 #include "frame.h"
 #include "frame_loop.h"
 #include "mesh_model.h"
+#include "method_table.h"
+#include "overlay_match.h"
 
 namespace {
 
-// Places in IDirect3DDevice9's method table (d3d9.h order); the Ex table has 134.
-constexpr int kTestCooperativeLevel = 3, kReset = 16, kPresent = 17, kBeginScene = 41, kCreateQuery = 118;
-constexpr int kMethods = 134;
-void* realMethods[kMethods];
-void* scriptedMethods[kMethods];
-
-template <typename Method>
-Method Real(int place) { return reinterpret_cast<Method>(realMethods[place]); }
+MethodTable methods;
 
 // Lost: presents and TestCooperativeLevel report the loss `lostLevels` times, then not reset until Reset.
 enum class Phase { kFine, kLost, kNotReset };
 struct LossScript {
     Phase phase;
-    int lostLevels, presents, scenes, resets, queriesMade;
+    int lostLevels, presents, scenes, resets, surfacesMade;
+    bool refuseSurfaces;
+    IDirect3DSurface9* surfaceAtReset;
     D3DPRESENT_PARAMETERS resetWith;
 } script;
 
 HRESULT WINAPI Present(IDirect3DDevice9* self, const RECT* a, const RECT* b, HWND w, const RGNDATA* r) {
     ++script.presents;
     if (script.phase != Phase::kFine) return D3DERR_DEVICELOST;
-    return Real<decltype(&Present)>(kPresent)(self, a, b, w, r);
+    return methods.Real<decltype(&Present)>(kPresent)(self, a, b, w, r);
 }
 HRESULT WINAPI BeginScene(IDirect3DDevice9* self) {
     ++script.scenes;
-    return Real<decltype(&BeginScene)>(kBeginScene)(self);
+    return methods.Real<decltype(&BeginScene)>(kBeginScene)(self);
 }
 HRESULT WINAPI TestCooperativeLevel(IDirect3DDevice9* self) {
     if (script.phase == Phase::kLost && script.lostLevels-- == 0) script.phase = Phase::kNotReset;
     if (script.phase != Phase::kFine) return script.phase == Phase::kLost ? D3DERR_DEVICELOST : D3DERR_DEVICENOTRESET;
-    return Real<decltype(&TestCooperativeLevel)>(kTestCooperativeLevel)(self);
+    return methods.Real<decltype(&TestCooperativeLevel)>(kTestCooperativeLevel)(self);
 }
 HRESULT WINAPI Reset(IDirect3DDevice9* self, D3DPRESENT_PARAMETERS* pp) {
     ++script.resets;
     script.resetWith = *pp;
+    script.surfaceAtReset = pOverlaySurface;
     if (script.phase != Phase::kNotReset) return D3DERR_DEVICELOST;
-    const HRESULT hr = Real<decltype(&Reset)>(kReset)(self, pp);
+    const HRESULT hr = methods.Real<decltype(&Reset)>(kReset)(self, pp);
     if (SUCCEEDED(hr)) script.phase = Phase::kFine;
     return hr;
 }
-HRESULT WINAPI CreateQuery(IDirect3DDevice9* self, D3DQUERYTYPE type, IDirect3DQuery9** query) {
-    ++script.queriesMade;
-    return Real<decltype(&CreateQuery)>(kCreateQuery)(self, type, query);
+HRESULT WINAPI CreateOffscreenPlainSurface(IDirect3DDevice9* self, UINT width, UINT height, D3DFORMAT format,
+                                           D3DPOOL pool, IDirect3DSurface9** surface, HANDLE* shared) {
+    if (pool != D3DPOOL_DEFAULT) return methods.Real<decltype(&CreateOffscreenPlainSurface)>(kCreateOffscreenPlainSurface)(
+        self, width, height, format, pool, surface, shared);
+    ++script.surfacesMade;
+    if (script.refuseSurfaces) return D3DERR_OUTOFVIDEOMEMORY;
+    return methods.Real<decltype(&CreateOffscreenPlainSurface)>(kCreateOffscreenPlainSurface)(
+        self, width, height, format, pool, surface, shared);
 }
 
 // Every field: a memcmp would also compare the padding before hDeviceWindow.
@@ -72,40 +73,23 @@ struct DeviceLossTest : DeviceTest {
     void SetUp() override {
         DeviceTest::SetUp();
         script = LossScript();
-        void**& table = *reinterpret_cast<void***>(pd3dDevice);
-        std::memcpy(realMethods, table, sizeof(realMethods));
-        std::memcpy(scriptedMethods, table, sizeof(scriptedMethods));
-        scriptedMethods[kPresent] = reinterpret_cast<void*>(&Present);
-        scriptedMethods[kBeginScene] = reinterpret_cast<void*>(&BeginScene);
-        scriptedMethods[kTestCooperativeLevel] = reinterpret_cast<void*>(&TestCooperativeLevel);
-        scriptedMethods[kReset] = reinterpret_cast<void*>(&Reset);
-        scriptedMethods[kCreateQuery] = reinterpret_cast<void*>(&CreateQuery);
-        table = scriptedMethods;
+        methods.Install(pd3dDevice);
+        methods.Replace(kPresent, &Present);
+        methods.Replace(kBeginScene, &BeginScene);
+        methods.Replace(kTestCooperativeLevel, &TestCooperativeLevel);
+        methods.Replace(kReset, &Reset);
+        methods.Replace(kCreateOffscreenPlainSurface, &CreateOffscreenPlainSurface);
         dc = GetDC(window);
     }
     void TearDown() override {
         ReleaseDC(window, dc);
         DeviceTest::TearDown();
     }
-};
-
-// An event query that never signals; after 10 s of polls it gives in, so a
-// frame that waits for it fails the test instead of hanging.
-struct SilentQuery final : IDirect3DQuery9 {
-    ULONGLONG issued = 0;
-    int polls = 0;
-    bool gaveIn = false;
-    HRESULT WINAPI QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
-    ULONG WINAPI AddRef() override { return 1; }
-    ULONG WINAPI Release() override { return 1; }
-    HRESULT WINAPI GetDevice(IDirect3DDevice9**) override { return E_NOTIMPL; }
-    D3DQUERYTYPE WINAPI GetType() override { return D3DQUERYTYPE_EVENT; }
-    DWORD WINAPI GetDataSize() override { return 0; }
-    HRESULT WINAPI Issue(DWORD) override { issued = GetTickCount64(); return S_OK; }
-    HRESULT WINAPI GetData(void*, DWORD, DWORD) override {
-        ++polls;
-        gaveIn = GetTickCount64() - issued > 10000;
-        return gaveIn ? S_OK : S_FALSE;
+    // Loses the device at the next present and runs passes until it has been reset.
+    void LoseAndReset(HDC frameDc) {
+        script.phase = Phase::kLost;
+        script.lostLevels = 1;
+        for (int pass = 0; pass < 10 && script.resets == 0; ++pass) RunFrame(frameDc);
     }
 };
 
@@ -114,7 +98,7 @@ struct SilentQuery final : IDirect3DQuery9 {
 TEST_F(DeviceLossTest, NothingIsDrawnWhileLostThenOneResetWithTheCreationParametersAndTheFramesGoOn) {
     RunFrame(dc);
     ASSERT_EQ(script.presents, 1);
-    EXPECT_EQ(script.queriesMade, 0) << "a frame made a query of its own";
+    EXPECT_EQ(script.surfacesMade, 0) << "a frame made a surface of its own";
     IDirect3DSwapChain9* chain = nullptr;
     pd3dDevice->GetSwapChain(0, &chain);
     D3DPRESENT_PARAMETERS made;
@@ -125,10 +109,8 @@ TEST_F(DeviceLossTest, NothingIsDrawnWhileLostThenOneResetWithTheCreationParamet
 
     script.phase = Phase::kLost;
     script.lostLevels = 3;
-    szText[0] = '\0';
     RunFrame(dc);
     EXPECT_TRUE(bDeviceLost);
-    EXPECT_STREQ(szText, "") << "the lines were written over a frame that was never shown";
     const ULONGLONG lostAt = GetTickCount64();
     for (int pass = 0; pass < 3; ++pass) RunFrame(dc);
     EXPECT_GE(GetTickCount64() - lostAt + 16, 3 * kLostDeviceWaitMs) << "the lost passes did not wait";
@@ -141,10 +123,16 @@ TEST_F(DeviceLossTest, NothingIsDrawnWhileLostThenOneResetWithTheCreationParamet
     EXPECT_FALSE(bDeviceLost);
     EXPECT_EQ(script.resets, 1);
     EXPECT_EQ(Fields(script.resetWith), Fields(made)) << "Reset with other parameters";
+    EXPECT_EQ(script.surfaceAtReset, nullptr) << "the overlay surface lived on into the reset";
     EXPECT_EQ(script.scenes, 4);
     EXPECT_EQ(script.presents, 4);
-    EXPECT_STREQ(szText, "plate_pos = 0");
-    EXPECT_EQ(script.queriesMade, 1);
+    ASSERT_EQ(script.surfacesMade, 1);
+    ASSERT_NE(pOverlaySurface, nullptr);
+    D3DSURFACE_DESC surface;
+    pOverlaySurface->GetDesc(&surface);
+    EXPECT_TRUE(surface.Width == made.BackBufferWidth && surface.Height == made.BackBufferHeight &&
+                surface.Format == made.BackBufferFormat && surface.Pool == D3DPOOL_DEFAULT)
+        << "the surface made again is not the back buffer's like";
     DWORD ambient = 0, specular = FALSE;  // a reset sets both back to 0
     pd3dDevice->GetRenderState(D3DRS_AMBIENT, &ambient);
     pd3dDevice->GetRenderState(D3DRS_SPECULARENABLE, &specular);
@@ -161,16 +149,15 @@ TEST_F(DeviceLossTest, NothingIsDrawnWhileLostThenOneResetWithTheCreationParamet
     EXPECT_EQ(direct3D->Release(), 0u);
 }
 
-TEST_F(DeviceLossTest, AQueryThatNeverSignalsCannotHoldTheFrame) {
-    IDirect3DQuery9* real = pPresentQuery;
-    SilentQuery silent;
-    pPresentQuery = &silent;
-    szText[0] = '\0';
-    RenderFrame(dc);
-    pPresentQuery = real;
-    EXPECT_GT(silent.polls, 0) << "the frame did not wait at all";
-    EXPECT_FALSE(silent.gaveIn) << "the frame waited " << silent.polls << " polls for a query that never signals";
-    // A spinning wait looks millions of times and takes a core from a software renderer.
-    EXPECT_LE(silent.polls, static_cast<int>(2 * kPresentWaitBudgetMs / kPresentPollMs)) << "the wait did not sleep between polls";
-    EXPECT_STREQ(szText, "plate_pos = 0");
+TEST_F(DeviceLossTest, ASurfaceTheResetDeviceWillNotMakeLeavesTheLinesToTheWindowAndTheFramesGoOn) {
+    script.refuseSurfaces = true;
+    LoseAndReset(dc);
+    ASSERT_EQ(script.resets, 1);
+    EXPECT_EQ(script.surfacesMade, 1);
+    EXPECT_EQ(pOverlaySurface, nullptr);
+    const Canvas window(kOverlayWidth, kOverlayHeight);
+    RunFrame(window.dc);
+    EXPECT_FALSE(bDeviceLost);
+    EXPECT_EQ(script.presents, 3);
+    EXPECT_EQ(MatchingLines(window.Read(), OverlayAfter(0)), kOverlayLineCount);
 }

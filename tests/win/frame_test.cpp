@@ -1,4 +1,5 @@
-// One frame on the real device: the grey clear, the overlay's ten lines, and a scene that does not begin.
+// One frame on the real device, read from the back buffer as its present finds it: the grey clear, the
+// scene, the ten lines; a scene that does not begin; and the lines' way round a surface that cannot take them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,31 +8,61 @@
 #include "device_fixture.h"
 #include "drive.h"
 #include "frame.h"
+#include "method_table.h"
 #include "overlay_match.h"
 #include "test_window.h"
 
 namespace {
 
-using FrameTest = DeviceTest;
+MethodTable methods;
+int presents;
+Pixels presented;  // the overlay area of the back buffer at the last present, kOverlayWidth wide
+long presentedScene;  // pixels below it that are not the clear's grey
 
-// The frame clears whatever target is set: one of ours keeps the clear
-// readable after the present has discarded the back buffer.
-struct OwnTarget {
-    IDirect3DSurface9* target = MakeTargetLikeBackBuffer(pd3dDevice);
-    OwnTarget() { pd3dDevice->SetRenderTarget(0, target); }
-    ~OwnTarget() { target->Release(); }
-    D3DCOLOR At(UINT x, UINT y) const { return ReadSurfacePixel(pd3dDevice, target, x, y) & 0xFFFFFF; }
+HRESULT WINAPI Present(IDirect3DDevice9* self, const RECT* a, const RECT* b, HWND w, const RGNDATA* r) {
+    ++presents;
+    IDirect3DSurface9* backBuffer = BackBuffer(self);
+    D3DSURFACE_DESC desc;
+    backBuffer->GetDesc(&desc);
+    const Pixels all = ReadSurfaceArea(self, backBuffer, desc.Width, desc.Height);
+    backBuffer->Release();
+    presented.clear();
+    for (int y = 0; y < kOverlayHeight; ++y) {
+        presented.insert(presented.end(), all.begin() + y * desc.Width, all.begin() + y * desc.Width + kOverlayWidth);
+    }
+    presentedScene = std::count_if(all.begin() + kOverlayHeight * desc.Width, all.end(),
+                                   [](uint32_t p) { return p != 0x646464; });
+    return methods.Real<decltype(&Present)>(kPresent)(self, a, b, w, r);
+}
+
+struct FrameTest : DeviceTest {
+    void SetUp() override {
+        DeviceTest::SetUp();
+        methods.Install(pd3dDevice);
+        methods.Replace(kPresent, &Present);
+        presents = 0;
+        presented.clear();
+    }
 };
+
+bool Blank(const Canvas& canvas) {
+    const Pixels pixels = canvas.Read();
+    return std::count(pixels.begin(), pixels.end(), 0u) == std::ptrdiff_t(pixels.size());
+}
 
 }  // namespace
 
-TEST_F(FrameTest, ClearsToGreyAndWritesTheTenLinesOfTheCurrentDriveState) {
+TEST_F(FrameTest, ThePresentedImageCarriesTheTenLinesOverTheClearAndTheScene) {
     const OverlayLines lines = OverlayAfter(26);  // leaves the drive state 26 plates on
-    const OwnTarget target;
-    const Canvas canvas(kOverlayWidth, kOverlayHeight);
-    RenderFrame(canvas.dc);
-    EXPECT_EQ(target.At(5, 5), 0x646464u);
-    EXPECT_EQ(MatchingLines(canvas.Read(), lines), kOverlayLineCount);
+    // A depth buffer left at its nearest hides every pixel of the scene unless the frame clears it too.
+    pd3dDevice->Clear(0, nullptr, D3DCLEAR_ZBUFFER, 0, 0.0f, 0);
+    const Canvas window(kOverlayWidth, kOverlayHeight);
+    RenderFrame(window.dc);
+    ASSERT_EQ(presents, 1);
+    EXPECT_EQ(MatchingLines(presented, lines), kOverlayLineCount);
+    EXPECT_EQ(presented[kOverlayWidth - 1], 0x646464u) << "the clear's grey beside the first line";
+    EXPECT_GT(presentedScene, 20000) << "the scene is missing under the lines";
+    EXPECT_TRUE(Blank(window)) << "the lines were written on the window too";
 }
 
 TEST_F(FrameTest, ARefusedSceneGetsNoTextNoDrawingAndNoEndButStillItsClearAndPresent) {
@@ -39,19 +70,39 @@ TEST_F(FrameTest, ARefusedSceneGetsNoTextNoDrawingAndNoEndButStillItsClearAndPre
     ASSERT_EQ(pd3dDevice->BeginScene(), D3D_OK);
     D3DMATRIX sentinel = {};
     pd3dDevice->SetTransform(D3DTS_WORLD, &sentinel);
-    // The back buffer holds red, which only a present (discarding it) takes away.
     IDirect3DSurface9* backBuffer = BackBuffer(pd3dDevice);
     pd3dDevice->ColorFill(backBuffer, nullptr, D3DCOLOR_XRGB(255, 0, 0));
-    const OwnTarget target;
-    const Canvas canvas(kOverlayWidth, kOverlayHeight);
-    RenderFrame(canvas.dc);
-    const Pixels after = canvas.Read();
-    EXPECT_EQ(size_t(std::count(after.begin(), after.end(), 0u)), after.size()) << "text was written";
+    backBuffer->Release();
+    const Canvas window(kOverlayWidth, kOverlayHeight);
+    RenderFrame(window.dc);
+    EXPECT_TRUE(Blank(window)) << "text was written on the window";
     D3DMATRIX world;
     pd3dDevice->GetTransform(D3DTS_WORLD, &world);
     EXPECT_EQ(world.m[3][3], 0.0f) << "a model was drawn";
     EXPECT_EQ(pd3dDevice->EndScene(), D3D_OK) << "the frame ended the scene it did not begin";
-    EXPECT_EQ(target.At(5, 5), 0x646464u) << "the frame was not cleared";
-    EXPECT_NE(ReadSurfacePixel(pd3dDevice, backBuffer, 5, 5) & 0xFFFFFF, 0xFF0000u) << "the frame was not presented";
-    backBuffer->Release();
+    ASSERT_EQ(presents, 1) << "the frame was not presented";
+    EXPECT_EQ(std::count(presented.begin(), presented.end(), 0x646464u), std::ptrdiff_t(presented.size()))
+        << "the frame was not cleared, or text went into it";
+}
+
+// No surface (the device would not make one), or one whose DC the device refuses: the lines are
+// written on the window after the present instead, and the frame goes on.
+TEST_F(FrameTest, WithoutASurfaceThatTakesADcTheLinesGoOntoTheWindowAfterThePresent) {
+    IDirect3DSurface9* made = pOverlaySurface;
+    IDirect3DSurface9* noDc = nullptr;
+    ASSERT_EQ(pd3dDevice->CreateOffscreenPlainSurface(64, 64, D3DFMT_L8, D3DPOOL_DEFAULT, &noDc, nullptr), D3D_OK);
+    HDC dc = nullptr;
+    ASSERT_TRUE(FAILED(noDc->GetDC(&dc))) << "the device gives a DC for L8 after all";
+    const OverlayLines lines = OverlayAfter(5);
+    for (IDirect3DSurface9* surface : {static_cast<IDirect3DSurface9*>(nullptr), noDc}) {
+        SCOPED_TRACE(surface ? "a surface without a DC" : "no surface");
+        pOverlaySurface = surface;
+        presents = 0;
+        const Canvas window(kOverlayWidth, kOverlayHeight);
+        RenderFrame(window.dc);
+        EXPECT_EQ(presents, 1);
+        EXPECT_EQ(MatchingLines(window.Read(), lines), kOverlayLineCount);
+    }
+    pOverlaySurface = made;
+    noDc->Release();
 }

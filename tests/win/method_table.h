@@ -1,0 +1,35 @@
+// Test support: the real device with chosen methods replaced, by swapping its method table for a copy.
+#pragma once
+
+#include <d3d9.h>
+
+#include <cstring>
+
+// Places in IDirect3DDevice9's method table, in d3d9.h's order.
+enum DeviceMethodPlace {
+    kTestCooperativeLevel = 3,
+    kReset = 16,
+    kPresent = 17,
+    kStretchRect = 34,
+    kCreateOffscreenPlainSurface = 36,
+    kBeginScene = 41,
+};
+
+// One device at a time. Install after the device is made; the copy stays in
+// place until the device is released. Replacements reach the original by Real.
+struct MethodTable {
+    static constexpr int kMethods = 134;  // IDirect3DDevice9Ex's, which Wine's and DXVK's devices carry
+    void* real[kMethods];
+    void* scripted[kMethods];
+
+    void Install(IDirect3DDevice9* device) {
+        void**& table = *reinterpret_cast<void***>(device);
+        std::memcpy(real, table, sizeof(real));
+        std::memcpy(scripted, table, sizeof(scripted));
+        table = scripted;
+    }
+    template <typename Method>
+    void Replace(int place, Method method) { scripted[place] = reinterpret_cast<void*>(method); }
+    template <typename Method>
+    Method Real(int place) const { return reinterpret_cast<Method>(real[place]); }
+};
