@@ -51,9 +51,10 @@ struct DemoRun {
 
     // Starts the program (inheriting WINEDLLOVERRIDES from the test's own start, where Wine reads it) and
     // waits for its visible window of class "Vatrel", kept above other windows for captures. The scripted
-    // pad reads `script` and logs each frame to pad.log.
-    bool Start(const std::string& script = "") {
+    // pad reads `script`, holds the frames to `fps` a second unless it is 0, and logs each frame to pad.log.
+    bool Start(const std::string& script = "", int fps = 0) {
         SetEnvironmentVariableA("VATREL_PAD_SCRIPT", script.c_str());
+        SetEnvironmentVariableA("VATREL_PAD_FPS", fps ? std::to_string(fps).c_str() : nullptr);
         SetEnvironmentVariableA("VATREL_PAD_LOG", "pad.log");
         std::string command = "\"" + folder + "vatrel.exe\"";
         STARTUPINFOA startup = {};
@@ -74,12 +75,17 @@ struct DemoRun {
         return true;
     }
 
+    // The frames the scripted pad has logged so far.
+    int FramesLogged() const {
+        std::ifstream log(folder + "pad.log");
+        return int(std::count(std::istreambuf_iterator<char>(log), std::istreambuf_iterator<char>(), '\n'));
+    }
+
     // Waits until the scripted pad has logged `frames` frames; fails after kSlowMs without a frame.
     bool WaitForFrames(int frames) {
         ULONGLONG lastProgress = GetTickCount64();
         for (int64_t seen = -1;; Sleep(100)) {
-            std::ifstream log(folder + "pad.log");
-            const int64_t now = std::count(std::istreambuf_iterator<char>(log), std::istreambuf_iterator<char>(), '\n');
+            const int64_t now = FramesLogged();
             if (now >= frames) return true;
             if (now > seen) seen = now, lastProgress = GetTickCount64();
             if (GetTickCount64() - lastProgress > kSlowMs) return false;
@@ -95,8 +101,7 @@ struct DemoRun {
         return CaptureScreen(origin.x, origin.y, height ? kOverlayWidth : client.right, height ? height : client.bottom - top);
     }
 
-    // The most lines matched at once by captures of the overlay until all match or timeout passes
-    // (the lines show between the frame's text and the next present: a capture can miss them).
+    // The most lines matched at once by captures of the overlay until all match or timeout passes.
     int WaitForOverlay(const OverlayLines& lines, DWORD timeout) {
         const ULONGLONG deadline = GetTickCount64() + timeout;
         int best = 0;

@@ -18,6 +18,30 @@ void ExpectPlateAfterHeldFrames(const std::string& name, int held) {
     EXPECT_EQ(run.Exit(), 0);
 }
 
+// Grabs of the overlay while the car drives, the program held to `fps` (0: as fast as it goes): each shows
+// all ten lines of one plate, among those the pad had polled up to the grab (the screen may lag a few).
+void ExpectEveryGrabToShowTheLinesOfOnePlate(const std::string& name, int fps) {
+    constexpr int kGrabs = 200, kLag = 10;
+    DemoRun run(name, "scriptpad");
+    ASSERT_TRUE(run.Start("A1000000", fps));
+    ASSERT_TRUE(run.WaitForFrames(kLag));
+    int missed = 0, lastPlate = 0;
+    for (int grab = 0; grab < kGrabs && missed < 5; ++grab) {
+        const int before = run.FramesLogged();
+        const Pixels shown = run.Capture(0, kOverlayHeight);
+        int plate = -1;
+        for (int p = run.FramesLogged(); p >= before - kLag && plate < 0; --p) {
+            if (MatchingLines(shown, OverlayAfter(p)) == kOverlayLineCount) plate = p;
+        }
+        missed += plate < 0;
+        EXPECT_GE(plate, 0) << "grab " << grab << " shows no plate's ten lines (" << before << " frames polled)";
+        lastPlate = std::max(lastPlate, plate);
+    }
+    EXPECT_GT(lastPlate, kLag) << "the car did not drive";
+    PostMessageA(run.window, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(run.Exit(), 0);
+}
+
 }  // namespace
 
 TEST(Demo, ShowsItsWindowTheSceneAndTheResetLinesAndEndsOnEscapeWithZero) {
@@ -59,6 +83,12 @@ TEST(Demo, AMissingCourseIsOneBoxThenTheCarAloneOnGreyAndClosingEndsWithZero) {
 TEST(DemoDriving, TwentySixFramesWithAThenRelease) { ExpectPlateAfterHeldFrames("a26", 26); }
 
 TEST(DemoDriving, ALapAndABitThenRelease) { ExpectPlateAfterHeldFrames("a1100", 1100); }
+
+TEST(DemoOverlay, EveryGrabAt60FramesASecondShowsTheTenLinesOfOnePlate) {
+    ExpectEveryGrabToShowTheLinesOfOnePlate("grabs60", 60);
+}
+
+TEST(DemoOverlay, EveryGrabUnpacedShowsTheTenLinesOfOnePlate) { ExpectEveryGrabToShowTheLinesOfOnePlate("grabs", 0); }
 
 // The keyboard pad beside the program: Space held drives, released the car stands.
 TEST(DemoDriving, KeyboardPadSpaceDrivesAndReleaseStops) {
