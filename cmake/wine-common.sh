@@ -22,12 +22,13 @@ running() {
     [ -n "$1" ] && kill -0 "$1" 2>/dev/null && [ "$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -c1)" != Z ]
 }
 
-# Starts a private Xvfb; sets DISPLAY and XVFB_PID.
+# Starts a private Xvfb, 24 bits deep unless VATREL_SCREEN_DEPTH says otherwise (16 gives the
+# device a 16-bit back buffer); sets DISPLAY and XVFB_PID.
 start_xvfb() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     _displayfile=$(mktemp "${TMPDIR:-/tmp}/vatrel-xvfb.XXXXXX")
     # Detached from our stdout/stderr, so that nobody waiting on them waits for Xvfb.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -ac 3>"$_displayfile" </dev/null >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "1024x768x${VATREL_SCREEN_DEPTH:-24}" -nolisten tcp -ac 3>"$_displayfile" </dev/null >/dev/null 2>&1 &
     XVFB_PID=$!
     _tries=0
     while [ ! -s "$_displayfile" ] && [ $_tries -lt 100 ]; do

@@ -136,8 +136,7 @@ end_program() {
 }
 
 # Succeeds when IMAGE shows the overlay's first and last lines (black on white)
-# with the client area's top left at X,Y. The lines are drawn onto the window
-# between presents, so a capture can miss them.
+# with the client area's top left at X,Y.
 overlay_showing() {
     _image=$1 _x=$2 _y=$3
     _white=$(convert "$_image" \( +clone -crop "30x10+$_x+$((_y + 2))" \) \
@@ -146,17 +145,17 @@ overlay_showing() {
     awk -v w="${_white:-0}" 'BEGIN { exit !(w > 0.3) }'
 }
 
-# Captures the screen rectangle WxH+X+Y into IMAGE, again until the overlay
-# shows (client area at CX,CY within the capture), at most 50 times.
+# Captures the screen rectangle WxH+X+Y into IMAGE, again until it shows the overlay (client area at
+# CX,CY within the capture), at most 50 times: a frame reaches the screen some time after the pad
+# has seen its present, and the first one after a black window.
 capture_with_overlay() {
-    _image=$1 _geometry=$2 _cx=$3 _cy=$4
     _tries=0
     while [ $_tries -lt 50 ]; do
-        import -display "$DISPLAY" -window root -crop "$_geometry" +repage "$_image" 2>/dev/null &&
-            overlay_showing "$_image" "$_cx" "$_cy" && return 0
+        import -display "$DISPLAY" -window root -crop "$2" +repage "$1" 2>/dev/null &&
+            overlay_showing "$1" "$3" "$4" && return 0
         _tries=$((_tries + 1))
     done
-    return 1
+    fail "$1 shows no overlay"
 }
 
 # The client area's top left within the window's 800 x 600 outer rectangle at
@@ -166,13 +165,10 @@ client_offset() {
         awk '/Position:/ { split($2, p, ","); print p[1] - 100, p[2] - 100 }'
 }
 
-# Captures the program's window WINDOW (its 800 x 600 outer rectangle at (100, 100)) into IMAGE,
-# with the overlay if it shows within 50 captures, else as it is.
+# Captures the program's window WINDOW (its 800 x 600 outer rectangle at (100, 100)) into IMAGE.
 shoot_window() {
     # shellcheck disable=SC2046
-    capture_with_overlay "$1" 800x600+100+100 $(client_offset "$2") ||
-        import -display "$DISPLAY" -window root -crop 800x600+100+100 +repage "$1" ||
-        fail "capturing $1 failed"
+    capture_with_overlay "$1" 800x600+100+100 $(client_offset "$2")
 }
 
 # Milliseconds the pad log gives for frame N (from the first frame).

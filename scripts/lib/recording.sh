@@ -75,3 +75,20 @@ cut_recording() {
     ffmpeg -loglevel error -nostdin -y -i "$RECORDING" -vf "trim=start=$_t0:end=$_t3,setpts=$_pts,fps=60" \
         -c:v libx264 -preset veryfast -pix_fmt yuv420p -movflags +faststart "$_out"
 }
+
+# Fails unless every frame of VIDEO shows all ten overlay lines, with the client area's top left at
+# X,Y: in each line's 16-row box, the start of its label (24 columns) is mostly white around dark
+# glyphs, which no part of the scene there is. Names the first frames that do not.
+check_overlay_in_video() {
+    _bad=$(ffmpeg -loglevel error -nostdin -i "$1" -vf "crop=24:180:$2:$3,format=gray" -f rawvideo - |
+        od -An -tu1 -v -w24 | awk '
+            { row = (NR - 1) % 180; line = int(row / 18) }
+            row % 18 < 16 { for (i = 1; i <= NF; i++) { white[line] += $i > 200; dark[line] += $i < 80 } }
+            row == 179 {
+                shown = 0
+                for (l = 0; l < 10; l++) { shown += white[l] >= 192 && dark[l] >= 30; white[l] = dark[l] = 0 }
+                if (shown < 10 && ++bad <= 5) printf " %d (%d lines)", (NR - 1) / 180, shown
+            }
+            END { if (bad) printf " (%d frames in all)", bad }')
+    [ -z "$_bad" ] || fail "frames of $1 without all ten lines:$_bad"
+}
