@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "device.h"
 #include "device_fixture.h"
@@ -70,6 +71,36 @@ TEST_F(FrameTest, ThePresentedImageCarriesTheTenLinesOverTheClearAndTheScene) {
     EXPECT_TRUE(ClearGrey(presented[kOverlayWidth - 1])) << "no clear's grey beside the first line";
     EXPECT_GT(presentedScene, 20000) << "the scene is missing under the lines";
     EXPECT_TRUE(Blank(window)) << "the lines were written on the window too";
+}
+
+TEST_F(FrameTest, TheLinesTakeTheWindowDcsFontAndColours) {
+    const OverlayLines lines = OverlayAfter(0);
+    const Canvas window(kOverlayWidth, kOverlayHeight), expected(kOverlayWidth, kOverlayHeight);
+    for (HDC dc : {window.dc, expected.dc}) {
+        SelectObject(dc, GetStockObject(ANSI_FIXED_FONT));
+        SetTextColor(dc, RGB(255, 255, 0));
+        SetBkColor(dc, RGB(0, 0, 255));
+    }
+    for (int i = 0; i < kOverlayLineCount; ++i) {
+        TextOutA(expected.dc, 0, i * kOverlayLineSpacing, lines[i].c_str(), int(lines[i].size()));
+    }
+    RenderFrame(window.dc);
+    const Pixels want = expected.Read();
+    // Both are GDI's own drawing; a 16-bit back buffer keeps the top bits of each channel.
+    const auto same = [](uint32_t a, uint32_t b) {
+        for (int shift = 0; shift < 24; shift += 8) {
+            if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > 8) return false;
+        }
+        return true;
+    };
+    long text = 0, differing = 0;
+    for (size_t i = 0; i < want.size(); ++i) {
+        if (want[i] == 0) continue;  // outside the lines' boxes
+        ++text;
+        differing += !same(presented[i], want[i]);
+    }
+    EXPECT_GT(text, 5000);
+    EXPECT_EQ(differing, 0) << "the lines do not look as the window's DC would draw them";
 }
 
 TEST_F(FrameTest, ARefusedSceneGetsNoTextNoDrawingAndNoEndButStillItsClearAndPresent) {
