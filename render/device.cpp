@@ -41,16 +41,21 @@ HRESULT CreateDeviceOfType(HWND hWnd, D3DDEVTYPE type, D3DPRESENT_PARAMETERS* d3
 }
 
 // Hardware first; when it is refused, the notice, then the reference device
-// with the very same parameters.
+// with the very record the hardware call got, as that call left it. A reset
+// later reuses the record the device was made with.
 HRESULT CreateDevice(HWND hWnd) {
-    const D3DPRESENT_PARAMETERS requested = MakePresentParameters();
-    presentParameters = requested;
-    if (SUCCEEDED(CreateDeviceOfType(hWnd, D3DDEVTYPE_HAL, &presentParameters))) return S_OK;
-    ShowMessage(kMsgHalRefused, nullptr);
-    presentParameters = requested;
-    if (SUCCEEDED(CreateDeviceOfType(hWnd, D3DDEVTYPE_REF, &presentParameters))) return S_OK;
-    ShowMessage(kMsgDeviceFailed, nullptr);
-    return E_FAIL;
+    D3DPRESENT_PARAMETERS d3dpp = MakePresentParameters();
+    HRESULT hr = CreateDeviceOfType(hWnd, D3DDEVTYPE_HAL, &d3dpp);
+    if (FAILED(hr)) {
+        ShowMessage(kMsgHalRefused, nullptr);
+        hr = CreateDeviceOfType(hWnd, D3DDEVTYPE_REF, &d3dpp);
+    }
+    if (FAILED(hr)) {
+        ShowMessage(kMsgDeviceFailed, nullptr);
+        return E_FAIL;
+    }
+    presentParameters = d3dpp;
+    return S_OK;
 }
 
 void SetFixedRenderStates() {

@@ -37,14 +37,19 @@ TEST(DeviceFallback, ARefusedHardwareDeviceGivesTheNoticeThenTheReferenceDeviceA
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, DefaultBoxCaption());
     EXPECT_EQ(boxes[0].text, kHalRefused);
+    EXPECT_EQ(boxes[0].buttons, std::vector<int>{IDOK});
+    EXPECT_FALSE(boxes[0].icon);
+    // The reference call gets the very record the refused call filled in, not a fresh one.
     const auto& calls = Direct3DDouble.deviceCalls;
     ASSERT_EQ(calls.size(), 2u);
-    EXPECT_TRUE(calls[0].first == D3DDEVTYPE_HAL && calls[1].first == D3DDEVTYPE_REF);
-    EXPECT_EQ(std::memcmp(&calls[0].second, &calls[1].second, sizeof(D3DPRESENT_PARAMETERS)), 0);
-    EXPECT_EQ(calls[0].second.AutoDepthStencilFormat, D3DFMT_D16);
+    EXPECT_TRUE(calls[0].type == D3DDEVTYPE_HAL && calls[1].type == D3DDEVTYPE_REF);
+    EXPECT_EQ(calls[0].given.AutoDepthStencilFormat, D3DFMT_D16);
+    ASSERT_NE(std::memcmp(&calls[0].given, &calls[0].left, sizeof(D3DPRESENT_PARAMETERS)), 0);
+    EXPECT_EQ(std::memcmp(&calls[0].left, &calls[1].given, sizeof(D3DPRESENT_PARAMETERS)), 0);
     D3DDEVICE_CREATION_PARAMETERS creation;
     pd3dDevice->GetCreationParameters(&creation);
     EXPECT_EQ(creation.DeviceType, D3DDEVTYPE_REF);
+    EXPECT_EQ(creation.BehaviorFlags, DWORD(D3DCREATE_MIXED_VERTEXPROCESSING));
     DWORD ambient = 0;
     pd3dDevice->GetRenderState(D3DRS_AMBIENT, &ambient);
     EXPECT_EQ(ambient, 0x00111111u);
@@ -60,6 +65,17 @@ TEST(DeviceFallback, ARefusedHardwareDeviceGivesTheNoticeThenTheReferenceDeviceA
     EXPECT_EQ(Direct3DDouble.made->Release(), 0u);
 }
 
+// When the hardware device is offered it is taken, with no box, under the same behaviour flags.
+TEST(DeviceFallback, AnOfferedHardwareDeviceIsTakenWithMixedVertexProcessingAlone) {
+    std::vector<CapturedBox> boxes;
+    ASSERT_EQ(InitUnder(Direct3DScript::kReal, &boxes), S_OK);
+    EXPECT_TRUE(boxes.empty());
+    D3DDEVICE_CREATION_PARAMETERS creation;
+    pd3dDevice->GetCreationParameters(&creation);
+    EXPECT_EQ(creation.DeviceType, D3DDEVTYPE_HAL);
+    EXPECT_EQ(creation.BehaviorFlags, DWORD(D3DCREATE_MIXED_VERTEXPROCESSING));
+    Cleanup();
+}
 
 // No Direct3D: its one box, captioned blank, and no model opened. No device at all: the notice, then its own box.
 TEST(DeviceFallback, WithoutDirect3DOrAnyDeviceEachBoxInTurnAndNothingLeftHeld) {
@@ -70,7 +86,11 @@ TEST(DeviceFallback, WithoutDirect3DOrAnyDeviceEachBoxInTurnAndNothingLeftHeld) 
         std::vector<CapturedBox> boxes;
         EXPECT_EQ(InitUnder(which, &boxes), E_FAIL);
         std::vector<std::wstring> seen;
-        for (const CapturedBox& box : boxes) seen.insert(seen.end(), {box.caption, box.text});
+        for (const CapturedBox& box : boxes) {
+            seen.insert(seen.end(), {box.caption, box.text});
+            EXPECT_EQ(box.buttons, std::vector<int>{IDOK}) << "an OK button alone";
+            EXPECT_FALSE(box.icon);
+        }
         EXPECT_EQ(seen, captionsAndTexts);
         EXPECT_TRUE(NothingHeld());
         EXPECT_TRUE(Direct3DDouble.made == nullptr || Direct3DDouble.made->Release() == 0) << "the Direct3D object is still held";
