@@ -19,7 +19,11 @@ namespace {
 D3DPRESENT_PARAMETERS presentParameters;
 
 // A windowed device with the window's client size, the display's format and a
-// 16-bit depth buffer.
+// 16-bit depth buffer. The fields left zero mean: BackBufferWidth and
+// BackBufferHeight, the client area's; MultiSampleType D3DMULTISAMPLE_NONE and
+// MultiSampleQuality 0; a null hDeviceWindow, the focus window; no Flags; a
+// FullScreen_RefreshRateInHz of 0, as a windowed device needs; and
+// PresentationInterval D3DPRESENT_INTERVAL_DEFAULT, presents at the retrace.
 D3DPRESENT_PARAMETERS MakePresentParameters() {
     D3DPRESENT_PARAMETERS d3dpp;
     ZeroMemory(&d3dpp, sizeof(d3dpp));

@@ -43,13 +43,15 @@ void SetProjection(const ViewSettingsData& v) {
 }
 
 void SetLight(const ViewSettingsData& v, float ambient) {
+    // Position, Falloff, Attenuation0, Attenuation1, Attenuation2, Theta and Phi
+    // mean nothing to a directional light: they stay 0.
     D3DLIGHT9 light;
     ZeroMemory(&light, sizeof(light));
     light.Type = D3DLIGHT_DIRECTIONAL;
     light.Direction = D3DXVECTOR3(v.fLightDirX, v.fLightDirY, v.fLightDirZ);
-    light.Diffuse = {1.0f, 1.0f, 1.0f, 1.0f};
-    light.Specular = {0.0f, 0.0f, 0.0f, 0.0f};
-    light.Ambient = {ambient, ambient, ambient, ambient};
+    light.Diffuse = D3DCOLORVALUE{1.0f, 1.0f, 1.0f, 1.0f};
+    light.Specular = D3DCOLORVALUE{0.0f, 0.0f, 0.0f, 0.0f};
+    light.Ambient = D3DCOLORVALUE{ambient, ambient, ambient, ambient};
     light.Range = 200.0f;
     pd3dDevice->SetLight(0, &light);
     pd3dDevice->LightEnable(0, TRUE);
