@@ -19,7 +19,11 @@ namespace {
 D3DPRESENT_PARAMETERS presentParameters;
 
 // A windowed device with the window's client size, the display's format and a
-// 16-bit depth buffer.
+// 16-bit depth buffer. The fields left zero mean: BackBufferWidth and
+// BackBufferHeight, the client area's; MultiSampleType D3DMULTISAMPLE_NONE and
+// MultiSampleQuality 0; a null hDeviceWindow, the focus window; no Flags; a
+// FullScreen_RefreshRateInHz of 0, as a windowed device needs; and
+// PresentationInterval D3DPRESENT_INTERVAL_DEFAULT, presents at the retrace.
 D3DPRESENT_PARAMETERS MakePresentParameters() {
     D3DPRESENT_PARAMETERS d3dpp;
     ZeroMemory(&d3dpp, sizeof(d3dpp));
@@ -41,16 +45,21 @@ HRESULT CreateDeviceOfType(HWND hWnd, D3DDEVTYPE type, D3DPRESENT_PARAMETERS* d3
 }
 
 // Hardware first; when it is refused, the notice, then the reference device
-// with the very same parameters.
+// with the very record the hardware call got, as that call left it. A reset
+// later reuses the record the device was made with.
 HRESULT CreateDevice(HWND hWnd) {
-    const D3DPRESENT_PARAMETERS requested = MakePresentParameters();
-    presentParameters = requested;
-    if (SUCCEEDED(CreateDeviceOfType(hWnd, D3DDEVTYPE_HAL, &presentParameters))) return S_OK;
-    ShowMessage(kMsgHalRefused, nullptr);
-    presentParameters = requested;
-    if (SUCCEEDED(CreateDeviceOfType(hWnd, D3DDEVTYPE_REF, &presentParameters))) return S_OK;
-    ShowMessage(kMsgDeviceFailed, nullptr);
-    return E_FAIL;
+    D3DPRESENT_PARAMETERS d3dpp = MakePresentParameters();
+    HRESULT hr = CreateDeviceOfType(hWnd, D3DDEVTYPE_HAL, &d3dpp);
+    if (FAILED(hr)) {
+        ShowMessage(kMsgHalRefused, nullptr);
+        hr = CreateDeviceOfType(hWnd, D3DDEVTYPE_REF, &d3dpp);
+    }
+    if (FAILED(hr)) {
+        ShowMessage(kMsgDeviceFailed, nullptr);
+        return E_FAIL;
+    }
+    presentParameters = d3dpp;
+    return S_OK;
 }
 
 void SetFixedRenderStates() {

@@ -1,59 +1,57 @@
-// Scene drawing: transforms, light and subsets of the course and the car, as view.h places them.
+// Scene drawing: world, view and projection transforms, light 0 and the subsets of the course and the car.
 #include "scene.h"
 
 #include "device.h"
 #include "drive.h"
-#include "view.h"
 
 namespace {
 
-D3DXVECTOR3 Vector(const ViewVector& v) { return D3DXVECTOR3(v.x, v.y, v.z); }
-
-D3DXMATRIX Turn(const ViewVector& turn) {
-    D3DXMATRIX matTurn;
-    D3DXMATRIX matAxis;
-    D3DXMatrixIdentity(&matTurn);
-    for (Axis axis : kTurnOrder) {
-        const float angle = TurnAbout(axis, turn);
-        if (axis == Axis::X) D3DXMatrixRotationX(&matAxis, angle);
-        if (axis == Axis::Y) D3DXMatrixRotationY(&matAxis, angle);
-        if (axis == Axis::Z) D3DXMatrixRotationZ(&matAxis, angle);
-        D3DXMatrixMultiply(&matTurn, &matTurn, &matAxis);
-    }
-    return matTurn;
+// matRotation = RotationY(fRotY) x RotationX(fRotX) x RotationZ(fRotZ), each factor made in matRotation2.
+void BuildRotation(D3DXMATRIX* matRotation, float fRotX, float fRotY, float fRotZ) {
+    D3DXMATRIX matRotation2;
+    D3DXMatrixIdentity(matRotation);
+    D3DXMatrixRotationY(&matRotation2, fRotY);
+    D3DXMatrixMultiply(matRotation, matRotation, &matRotation2);
+    D3DXMatrixRotationX(&matRotation2, fRotX);
+    D3DXMatrixMultiply(matRotation, matRotation, &matRotation2);
+    D3DXMatrixRotationZ(&matRotation2, fRotZ);
+    D3DXMatrixMultiply(matRotation, matRotation, &matRotation2);
 }
 
-void SetWorld(const Placement& p) {
-    D3DXMATRIX matWorld, matMove, matScale;
-    D3DXMatrixTranslation(&matMove, p.move.x, p.move.y, p.move.z);
-    const D3DXMATRIX matTurn = Turn(p.turn);
-    D3DXMatrixScaling(&matScale, p.scale, p.scale, p.scale);
-    D3DXMatrixIdentity(&matWorld);
-    D3DXMatrixMultiply(&matWorld, &matWorld, &matMove);
-    D3DXMatrixMultiply(&matWorld, &matWorld, &matTurn);
-    D3DXMatrixMultiply(&matWorld, &matWorld, &matScale);
-    pd3dDevice->SetTransform(D3DTS_WORLD, &matWorld);
-}
-
-void SetViewAndProjection() {
-    const D3DXVECTOR3 vecEye = Vector(kCameraEye);
-    const D3DXVECTOR3 vecTarget = Vector(kCameraTarget);
-    const D3DXVECTOR3 vecUp = Vector(kCameraUp);
-    D3DXMATRIX matView, matProj;
-    D3DXMatrixLookAtLH(&matView, &vecEye, &vecTarget, &vecUp);
+// The world is turned by heading, pitch and bank about the origin before the look-at camera sees it.
+void SetView(const ViewSettingsData& v, const D3DXVECTOR3& vecUpVec) {
+    const ViewPoint lookat = LookatPoint(v);
+    const D3DXVECTOR3 vecEyePt(v.fCamX, v.fCamY, v.fCamZ);
+    const D3DXVECTOR3 vecLookatPt(lookat.x, lookat.y, lookat.z);
+    D3DXMATRIX matView, matCameraPosition, matHeading, matPitch, matBank;
+    D3DXMatrixRotationY(&matHeading, v.fCamHeading);
+    D3DXMatrixRotationX(&matPitch, v.fCamPitch);
+    D3DXMatrixRotationZ(&matBank, v.fCamBank);
+    D3DXMatrixLookAtLH(&matCameraPosition, &vecEyePt, &vecLookatPt, &vecUpVec);
+    D3DXMatrixIdentity(&matView);
+    D3DXMatrixMultiply(&matView, &matView, &matHeading);
+    D3DXMatrixMultiply(&matView, &matView, &matPitch);
+    D3DXMatrixMultiply(&matView, &matView, &matBank);
+    D3DXMatrixMultiply(&matView, &matView, &matCameraPosition);
     pd3dDevice->SetTransform(D3DTS_VIEW, &matView);
-    D3DXMatrixPerspectiveFovLH(&matProj, kFieldOfViewY, kAspectRatio, kNearPlane, kFarPlane);
+}
+
+void SetProjection(const ViewSettingsData& v) {
+    D3DXMATRIX matProj;
+    D3DXMatrixPerspectiveFovLH(&matProj, FieldOfViewY(v), kAspectRatio, kNearPlane, kFarPlane);
     pd3dDevice->SetTransform(D3DTS_PROJECTION, &matProj);
 }
 
-void SetLight(float ambient) {
+void SetLight(const ViewSettingsData& v, float ambient) {
+    // Position, Falloff, Attenuation0, Attenuation1, Attenuation2, Theta and Phi
+    // mean nothing to a directional light: they stay 0.
     D3DLIGHT9 light;
     ZeroMemory(&light, sizeof(light));
     light.Type = D3DLIGHT_DIRECTIONAL;
-    light.Direction = Vector(kLightDirection);
-    light.Diffuse = {1.0f, 1.0f, 1.0f, 1.0f};
-    light.Specular = {0.0f, 0.0f, 0.0f, 0.0f};
-    light.Ambient = {ambient, ambient, ambient, ambient};
+    light.Direction = D3DXVECTOR3(v.fLightDirX, v.fLightDirY, v.fLightDirZ);
+    light.Diffuse = D3DCOLORVALUE{1.0f, 1.0f, 1.0f, 1.0f};
+    light.Specular = D3DCOLORVALUE{0.0f, 0.0f, 0.0f, 0.0f};
+    light.Ambient = D3DCOLORVALUE{ambient, ambient, ambient, ambient};
     light.Range = 200.0f;
     pd3dDevice->SetLight(0, &light);
     pd3dDevice->LightEnable(0, TRUE);
@@ -68,15 +66,41 @@ void DrawSubsets(const MeshModel* model) {
     }
 }
 
-void Draw(const MeshModel* model, const Placement& placement, float ambient) {
-    SetWorld(placement);
-    SetViewAndProjection();
-    SetLight(ambient);
+}  // namespace
+
+// The translation comes first, so the course turns about the car at the origin, and is scaled with the rest.
+void DrawCourseWith(const MeshModel* model, const ViewSettingsData& settings) {
+    const DriveStateData& s = DriveState;
+    D3DXMATRIX matWorld, matPosition, matRotation, matScale;
+    D3DXMatrixTranslation(&matPosition, s.fPosX, s.fPosY, s.fPosZ);
+    BuildRotation(&matRotation, s.fCrsRotX, s.fCrsRotY, s.fCrsRotZ);
+    D3DXMatrixScaling(&matScale, settings.fCrsScale, settings.fCrsScale, settings.fCrsScale);
+    D3DXMatrixIdentity(&matWorld);
+    D3DXMatrixMultiply(&matWorld, &matWorld, &matPosition);
+    D3DXMatrixMultiply(&matWorld, &matWorld, &matRotation);
+    D3DXMatrixMultiply(&matWorld, &matWorld, &matScale);
+    pd3dDevice->SetTransform(D3DTS_WORLD, &matWorld);
+    SetView(settings, D3DXVECTOR3(settings.fCrsUpX, settings.fCrsUpY, settings.fCrsUpZ));
+    SetProjection(settings);
+    SetLight(settings, kCourseAmbient);
     DrawSubsets(model);
 }
 
-}  // namespace
+void DrawCarWith(const MeshModel* model, const ViewSettingsData& settings) {
+    const DriveStateData& s = DriveState;
+    D3DXMATRIX matWorld, matRotation, matScale;
+    BuildRotation(&matRotation, s.fCarRotX, s.fCarRotY, s.fCarRotZ);
+    D3DXMatrixScaling(&matScale, kCarScale, kCarScale, kCarScale);
+    D3DXMatrixIdentity(&matWorld);
+    D3DXMatrixMultiply(&matWorld, &matWorld, &matRotation);
+    D3DXMatrixMultiply(&matWorld, &matWorld, &matScale);
+    pd3dDevice->SetTransform(D3DTS_WORLD, &matWorld);
+    SetView(settings, D3DXVECTOR3(kCarUpVec.x, kCarUpVec.y, kCarUpVec.z));
+    SetProjection(settings);
+    SetLight(settings, kCarAmbient);
+    DrawSubsets(model);
+}
 
-void DrawCourse(const MeshModel* model) { Draw(model, CoursePlacement(DriveState), kCourseAmbient); }
+void DrawCourse(const MeshModel* model) { DrawCourseWith(model, ViewSettings); }
 
-void DrawCar(const MeshModel* model) { Draw(model, CarPlacement(DriveState), kCarAmbient); }
+void DrawCar(const MeshModel* model) { DrawCarWith(model, ViewSettings); }

@@ -2,11 +2,16 @@
 #pragma once
 
 #include "mesh_model.h"
+#include "view.h"
 
-// Draw the course and the car as view.h places them (CoursePlacement,
-// CarPlacement of the drive state). Each sets world, view and projection
-// transforms and light 0, then draws every subset with its material and
-// texture. pd3dDevice must exist; called between BeginScene and EndScene.
-// A model with no materials leaves its mesh untouched.
+// Draw the course, then the car, under ViewSettings and the drive state. Each
+// sets the world, view and projection transforms and light 0, then draws every
+// subset with its material and texture. pd3dDevice must exist; called between
+// BeginScene and EndScene. A model with no materials leaves its mesh untouched.
 void DrawCourse(const MeshModel* model);
 void DrawCar(const MeshModel* model);
+
+// The same under other settings than ViewSettings: what DrawCourse and DrawCar
+// pass on, open to checks with settings the program never uses.
+void DrawCourseWith(const MeshModel* model, const ViewSettingsData& settings);
+void DrawCarWith(const MeshModel* model, const ViewSettingsData& settings);

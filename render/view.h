@@ -1,60 +1,53 @@
-// The fixed view of the scene: where course and car stand, the camera, its projection and the light.
+// The fixed view of the scene: the ViewSettings record (camera, projection, light, course scale) and the values drawn beside it.
 #pragma once
 
-#include "drive.h"
+// Camera, projection, light and course scale, in 32-bit floats. Angles are radians.
+struct ViewSettingsData {
+    float fCamX, fCamY, fCamZ;                 // the camera's eye; the point looked at follows from it (LookatPoint)
+    float fCamHeading, fCamPitch, fCamBank;    // the world is turned about y, x, z by these before the look-at
+    float fCrsScale;                           // the course's uniform scale
+    float fFovDiv;                             // pi divided by it is the vertical field of view
+    float fLightDirX, fLightDirY, fLightDirZ;  // light 0's direction, passed on as it is (not normalised)
+    float fCrsUpX, fCrsUpY, fCrsUpZ;           // the camera's up vector while the course is drawn
+};
 
-struct ViewVector {
+// The one record, constant from start-up on; the drawing, the generators and the
+// model tests all read it, so that a change here moves them together.
+inline constexpr ViewSettingsData ViewSettings = {
+    0.0f, 1.0f, -1.8f,
+    0.0f, 0.0f, 0.0f,
+    4.6f,
+    4.0f,
+    -0.2f, -0.8f, 0.0f,
+    0.0f, 1.0f, 0.0f,
+};
+
+struct ViewPoint {
     float x, y, z;
 };
 
-// Left-handed look-at camera, the same for course and car.
-constexpr ViewVector kCameraEye = {0.0f, 1.0f, -1.8f};
-constexpr ViewVector kCameraTarget = {kCameraEye.x, kCameraEye.y - 1.0f, kCameraEye.z + 3.0f};
-constexpr ViewVector kCameraUp = {0.0f, 1.0f, 0.0f};
+// The point the camera looks at: 1.0 below the eye and 3.0 further along z, in 32-bit floats.
+constexpr ViewPoint LookatPoint(const ViewSettingsData& v) { return {v.fCamX, v.fCamY - 1.0f, v.fCamZ + 3.0f}; }
 
-// Left-handed perspective projection; the field of view is vertical, in radians.
-constexpr float kFieldOfViewY = 3.1415927f / 4.0f;
+// The vertical field of view in radians: pi as a 32-bit float over fFovDiv.
+constexpr float FieldOfViewY(const ViewSettingsData& v) { return 3.1415927f / v.fFovDiv; }
+
+// The projection's other terms: a square aspect whatever the back buffer's
+// shape, and the depth range drawn.
 constexpr float kAspectRatio = 1.0f;
 constexpr float kNearPlane = 1.0f;
 constexpr float kFarPlane = 100.0f;
+
+// The car is drawn shrunk, under an upright camera whatever fCrsUp* say.
+constexpr float kCarScale = 0.3f;
+constexpr ViewPoint kCarUpVec = {0.0f, 1.0f, 0.0f};
 
 // The device's ambient light (D3DRS_AMBIENT), the same level in red, green and
 // blue, out of 255; light 0's ambient level below adds to it.
 constexpr int kSceneAmbientLevel = 0x11;
 constexpr double kSceneAmbient = kSceneAmbientLevel / 255.0;
 
-// Directional light 0; course and car differ only in its ambient level.
-constexpr ViewVector kLightDirection = {-0.2f, -0.8f, 0.0f};
+// Light 0's ambient level: the course's and the car's lights differ only in it.
 constexpr float kCourseAmbient = 0.3f;
 constexpr float kCarAmbient = 0.0f;
 
-constexpr float kCourseScale = 4.6f;
-constexpr float kCarScale = 0.3f;
-
-// A model's world transform: its points are moved by `move`, then turned
-// about the axes in kTurnOrder by the matching angle of `turn` (radians),
-// then scaled by `scale`. Turns are Direct3D's: left-handed, row vectors.
-struct Placement {
-    ViewVector move;
-    ViewVector turn;
-    float scale;
-};
-
-enum class Axis { X, Y, Z };
-constexpr Axis kTurnOrder[3] = {Axis::Y, Axis::X, Axis::Z};
-
-inline float TurnAbout(Axis axis, const ViewVector& turn)
-{
-    return axis == Axis::X ? turn.x : axis == Axis::Y ? turn.y : turn.z;
-}
-
-// The course moves and turns about the car; the car stands turned at the origin.
-inline Placement CoursePlacement(const DriveStateData& s)
-{
-    return {{s.fPosX, s.fPosY, s.fPosZ}, {s.fCrsRotX, s.fCrsRotY, s.fCrsRotZ}, kCourseScale};
-}
-
-inline Placement CarPlacement(const DriveStateData& s)
-{
-    return {{0.0f, 0.0f, 0.0f}, {s.fCarRotX, s.fCarRotY, s.fCarRotZ}, kCarScale};
-}

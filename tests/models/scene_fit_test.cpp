@@ -1,4 +1,4 @@
-// The committed models placed as view.h places them: at every plate of the lap
+// The committed models placed as the scene places them: at every plate of the lap
 // the road lies under the whole car, level, with room above it and running on
 // straight ahead; and the car stands wholly in view, below the road ahead.
 #include <gtest/gtest.h>
@@ -7,40 +7,48 @@
 #include <cmath>
 
 #include "course.h"
+#include "drive.h"
 #include "view.h"
 #include "xfile_text.h"
 
 namespace {
 
-// Direct3D's turn of a row vector about one axis, left-handed.
-Point Turned(Axis axis, float a, Point p)
+// Direct3D's turns of a row vector about one axis, left-handed.
+Point TurnedX(float a, Point p) { return {p.x, p.y * std::cos(a) - p.z * std::sin(a), p.y * std::sin(a) + p.z * std::cos(a)}; }
+Point TurnedY(float a, Point p) { return {p.x * std::cos(a) + p.z * std::sin(a), p.y, p.z * std::cos(a) - p.x * std::sin(a)}; }
+Point TurnedZ(float a, Point p) { return {p.x * std::cos(a) - p.y * std::sin(a), p.x * std::sin(a) + p.y * std::cos(a), p.z}; }
+
+// Turned about y, then x, then z, then scaled, as the world transforms turn and scale.
+Point TurnedAndScaled(float rot_x, float rot_y, float rot_z, float scale, Point p)
 {
-    const float c = std::cos(a), s = std::sin(a);
-    if (axis == Axis::X) return {p.x, p.y * c - p.z * s, p.y * s + p.z * c};
-    if (axis == Axis::Y) return {p.x * c + p.z * s, p.y, p.z * c - p.x * s};
-    return {p.x * c - p.y * s, p.x * s + p.y * c, p.z};
+    p = TurnedZ(rot_z, TurnedX(rot_x, TurnedY(rot_y, p)));
+    return {p.x * scale, p.y * scale, p.z * scale};
 }
 
-Point Placed(const Placement& placement, Point p)
+// A course point moved by the course translation first, so that it turns about the car.
+Point PlacedCourse(const DriveStateData& s, Point p)
 {
-    p = {p.x + placement.move.x, p.y + placement.move.y, p.z + placement.move.z};
-    for (Axis axis : kTurnOrder) p = Turned(axis, TurnAbout(axis, placement.turn), p);
-    return {p.x * placement.scale, p.y * placement.scale, p.z * placement.scale};
+    return TurnedAndScaled(s.fCrsRotX, s.fCrsRotY, s.fCrsRotZ, ViewSettings.fCrsScale, {p.x + s.fPosX, p.y + s.fPosY, p.z + s.fPosZ});
 }
 
-Point Sub(ViewVector a, ViewVector b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Point PlacedCar(const DriveStateData& s, Point p) { return TurnedAndScaled(s.fCarRotX, s.fCarRotY, s.fCarRotZ, kCarScale, p); }
+
+Point Sub(Point a, Point b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 float Dot(Point a, Point b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 Point Cross(Point a, Point b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
 Point Unit(Point a) { const float l = std::sqrt(Dot(a, a)); return {a.x / l, a.y / l, a.z / l}; }
 
-// Where the camera shows p: x and y on the screen (-1..1 in view), z its depth.
+// Where the car's camera shows p: x and y on the screen (-1..1 in view), z its depth.
 Point OnScreen(Point p)
 {
-    const Point forward = Unit(Sub(kCameraTarget, kCameraEye));
-    const Point side = Unit(Cross({kCameraUp.x, kCameraUp.y, kCameraUp.z}, forward));
-    const Point v = Sub({p.x, p.y, p.z}, kCameraEye);
-    const float depth = Dot(v, forward), y_scale = 1.0f / std::tan(kFieldOfViewY / 2.0f);
-    return {Dot(v, side) * y_scale / kAspectRatio / depth, Dot(v, Cross(forward, side)) * y_scale / depth, depth};
+    const ViewSettingsData& v = ViewSettings;
+    const Point eye = {v.fCamX, v.fCamY, v.fCamZ};
+    const ViewPoint lookat = LookatPoint(v);
+    const Point forward = Unit(Sub({lookat.x, lookat.y, lookat.z}, eye));
+    const Point side = Unit(Cross({kCarUpVec.x, kCarUpVec.y, kCarUpVec.z}, forward));
+    const Point d = Sub(TurnedZ(v.fCamBank, TurnedX(v.fCamPitch, TurnedY(v.fCamHeading, p))), eye);
+    const float depth = Dot(d, forward), y_scale = 1.0f / std::tan(FieldOfViewY(v) / 2.0f);
+    return {Dot(d, side) * y_scale / kAspectRatio / depth, Dot(d, Cross(forward, side)) * y_scale / depth, depth};
 }
 
 struct Triangle {
@@ -79,16 +87,15 @@ std::vector<Triangle> NearbyTriangles(const XFileText& course, const DriveStateD
 {
     // The road's surfaces share the atlas with the scenery and the decks' sides,
     // undersides and pillars, none of which reaches the road's top.
-    const Placement placement = CoursePlacement(s);
     std::vector<Triangle> out;
     for (size_t f = 0; f < course.faces.size(); ++f) {
         Triangle t{{}, course.textures[course.face_material[f]] == "course.bmp"};
         bool near = false;
         for (int k = 0; k < 3; ++k) {
             const Point p = course.positions[course.faces[f][k]];
-            // The placement's move takes the car's point in the model to the origin.
-            near = near || std::hypot(p.x + placement.move.x, p.z + placement.move.z) < reach;
-            t.p[k] = Placed(placement, p);
+            // The course translation takes the car's point in the model to the origin.
+            near = near || std::hypot(p.x + s.fPosX, p.z + s.fPosZ) < reach;
+            t.p[k] = PlacedCourse(s, p);
         }
         if (near) out.push_back(t);
     }
@@ -104,7 +111,7 @@ TEST(SceneFit, CarInViewAndOnTheRoadAtEveryPlate)
     Point low{1e9f, 1e9f, 1e9f}, high{-1e9f, -1e9f, -1e9f};  // the car's box as drawn
     float widest = 0, lowest = 1, highest = -1;                // and on the screen
     for (const Point& v : car.positions) {
-        const Point p = Placed(CarPlacement(s), v), seen = OnScreen(p);
+        const Point p = PlacedCar(s, v), seen = OnScreen(p);
         low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
         high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
         ASSERT_GT(seen.z, kNearPlane * 1.05f) << "the near plane cuts the car";
@@ -128,9 +135,9 @@ TEST(SceneFit, CarInViewAndOnTheRoadAtEveryPlate)
                 ASSERT_GT(roof - road, high.y) << "no room for the car after " << plate << " plates";
             }
         }
-        const Placement here = CoursePlacement(s);
+        const DriveStateData here = s;
         StepDrive(s, CourseTable, kButtonA);
-        const Point ahead = Placed(here, {-s.fPosX, -s.fPosY, -s.fPosZ});  // the car's next point
+        const Point ahead = PlacedCourse(here, {-s.fPosX, -s.fPosY, -s.fPosZ});  // the car's next point
         ASSERT_LT(std::fabs(std::atan2(ahead.x, ahead.z)), 0.1f) << "road turns away after " << plate << " plates";
         ASSERT_LT(std::fabs(std::atan2(ahead.y, ahead.z)), 0.1f) << "road climbs away after " << plate << " plates";
     }

@@ -1,7 +1,7 @@
 // Device set-up and release when Direct3D or the hardware device is refused (Direct3DCreate9 replaced at link time).
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "device.h"
@@ -27,6 +27,14 @@ HRESULT InitUnder(Direct3DScript s, std::vector<CapturedBox>* boxes) {
     return hr;
 }
 
+// Every field, and not the padding a memcmp would also compare.
+auto Fields(const D3DPRESENT_PARAMETERS& p) {
+    return std::make_tuple(p.BackBufferWidth, p.BackBufferHeight, p.BackBufferFormat, p.BackBufferCount,
+                           p.MultiSampleType, p.MultiSampleQuality, p.SwapEffect, p.hDeviceWindow, p.Windowed,
+                           p.EnableAutoDepthStencil, p.AutoDepthStencilFormat, p.Flags, p.FullScreen_RefreshRateInHz,
+                           p.PresentationInterval);
+}
+
 bool NothingHeld() { return !pD3D && !pd3dDevice && !models[kCourseModel].pMesh && !models[kCarModel].pMesh; }
 
 }  // namespace
@@ -37,14 +45,19 @@ TEST(DeviceFallback, ARefusedHardwareDeviceGivesTheNoticeThenTheReferenceDeviceA
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, DefaultBoxCaption());
     EXPECT_EQ(boxes[0].text, kHalRefused);
+    EXPECT_EQ(boxes[0].buttons, std::vector<int>{IDOK});
+    EXPECT_FALSE(boxes[0].icon);
+    // The reference call gets the very record the refused call filled in, not a fresh one.
     const auto& calls = Direct3DDouble.deviceCalls;
     ASSERT_EQ(calls.size(), 2u);
-    EXPECT_TRUE(calls[0].first == D3DDEVTYPE_HAL && calls[1].first == D3DDEVTYPE_REF);
-    EXPECT_EQ(std::memcmp(&calls[0].second, &calls[1].second, sizeof(D3DPRESENT_PARAMETERS)), 0);
-    EXPECT_EQ(calls[0].second.AutoDepthStencilFormat, D3DFMT_D16);
+    EXPECT_TRUE(calls[0].type == D3DDEVTYPE_HAL && calls[1].type == D3DDEVTYPE_REF);
+    EXPECT_EQ(calls[0].given.AutoDepthStencilFormat, D3DFMT_D16);
+    ASSERT_NE(Fields(calls[0].given), Fields(calls[0].left));
+    EXPECT_EQ(Fields(calls[0].left), Fields(calls[1].given));
     D3DDEVICE_CREATION_PARAMETERS creation;
     pd3dDevice->GetCreationParameters(&creation);
     EXPECT_EQ(creation.DeviceType, D3DDEVTYPE_REF);
+    EXPECT_EQ(creation.BehaviorFlags, DWORD(D3DCREATE_MIXED_VERTEXPROCESSING));
     DWORD ambient = 0;
     pd3dDevice->GetRenderState(D3DRS_AMBIENT, &ambient);
     EXPECT_EQ(ambient, 0x00111111u);
@@ -60,6 +73,17 @@ TEST(DeviceFallback, ARefusedHardwareDeviceGivesTheNoticeThenTheReferenceDeviceA
     EXPECT_EQ(Direct3DDouble.made->Release(), 0u);
 }
 
+// When the hardware device is offered it is taken, with no box, under the same behaviour flags.
+TEST(DeviceFallback, AnOfferedHardwareDeviceIsTakenWithMixedVertexProcessingAlone) {
+    std::vector<CapturedBox> boxes;
+    ASSERT_EQ(InitUnder(Direct3DScript::kReal, &boxes), S_OK);
+    EXPECT_TRUE(boxes.empty());
+    D3DDEVICE_CREATION_PARAMETERS creation;
+    pd3dDevice->GetCreationParameters(&creation);
+    EXPECT_EQ(creation.DeviceType, D3DDEVTYPE_HAL);
+    EXPECT_EQ(creation.BehaviorFlags, DWORD(D3DCREATE_MIXED_VERTEXPROCESSING));
+    Cleanup();
+}
 
 // No Direct3D: its one box, captioned blank, and no model opened. No device at all: the notice, then its own box.
 TEST(DeviceFallback, WithoutDirect3DOrAnyDeviceEachBoxInTurnAndNothingLeftHeld) {
@@ -70,7 +94,11 @@ TEST(DeviceFallback, WithoutDirect3DOrAnyDeviceEachBoxInTurnAndNothingLeftHeld) 
         std::vector<CapturedBox> boxes;
         EXPECT_EQ(InitUnder(which, &boxes), E_FAIL);
         std::vector<std::wstring> seen;
-        for (const CapturedBox& box : boxes) seen.insert(seen.end(), {box.caption, box.text});
+        for (const CapturedBox& box : boxes) {
+            seen.insert(seen.end(), {box.caption, box.text});
+            EXPECT_EQ(box.buttons, std::vector<int>{IDOK}) << "an OK button alone";
+            EXPECT_FALSE(box.icon);
+        }
         EXPECT_EQ(seen, captionsAndTexts);
         EXPECT_TRUE(NothingHeld());
         EXPECT_TRUE(Direct3DDouble.made == nullptr || Direct3DDouble.made->Release() == 0) << "the Direct3D object is still held";

@@ -15,9 +15,18 @@ CreateDeviceFn realCreateDevice = nullptr;
 
 HRESULT WINAPI RefusingCreateDevice(IDirect3D9* self, UINT adapter, D3DDEVTYPE type, HWND window, DWORD flags,
                                     D3DPRESENT_PARAMETERS* pp, IDirect3DDevice9** device) {
-    Direct3DDouble.deviceCalls.emplace_back(type, *pp);
-    if (type == D3DDEVTYPE_HAL || Direct3DDouble.script == Direct3DScript::kRefuseBoth) return D3DERR_NOTAVAILABLE;
-    return realCreateDevice(self, adapter, type, window, flags, pp, device);
+    const D3DPRESENT_PARAMETERS given = *pp;
+    HRESULT hr = D3DERR_NOTAVAILABLE;
+    if (type == D3DDEVTYPE_HAL || Direct3DDouble.script == Direct3DScript::kRefuseBoth) {
+        RECT client = {};
+        GetClientRect(window, &client);
+        pp->BackBufferWidth = UINT(client.right), pp->BackBufferHeight = UINT(client.bottom);
+        pp->BackBufferFormat = D3DFMT_X8R8G8B8;
+    } else {
+        hr = realCreateDevice(self, adapter, type, window, flags, pp, device);
+    }
+    Direct3DDouble.deviceCalls.push_back({type, given, *pp});
+    return hr;
 }
 
 }  // namespace

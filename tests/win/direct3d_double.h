@@ -3,18 +3,24 @@
 
 #include <d3d9.h>
 
-#include <utility>
 #include <vector>
 
 // kReal: the real object, untouched. kNoDirect3D: Direct3DCreate9 returns null. Otherwise the
-// real object, whose CreateDevice refuses D3DDEVTYPE_HAL (kRefuseHal) or every type (kRefuseBoth).
+// real object, whose CreateDevice refuses D3DDEVTYPE_HAL (kRefuseHal) or every type (kRefuseBoth); a
+// refusal fills in the record's back buffer size and format first, as a device being made does.
 enum class Direct3DScript { kReal, kNoDirect3D, kRefuseHal, kRefuseBoth };
+
+// One CreateDevice call: its device type, the record it was given and the record as it left it.
+struct DeviceCall {
+    D3DDEVTYPE type;
+    D3DPRESENT_PARAMETERS given, left;
+};
 
 struct Direct3DDoubleRecord {
     Direct3DScript script = Direct3DScript::kReal;
     int createCalls = 0;
     IDirect3D9* made = nullptr;  // a refusing object handed out, with one more reference held for the test
-    std::vector<std::pair<D3DDEVTYPE, D3DPRESENT_PARAMETERS>> deviceCalls;  // each CreateDevice it refused or passed on
+    std::vector<DeviceCall> deviceCalls;  // each CreateDevice it refused or passed on
 };
 
 // Set the script before the code under test runs; read what happened after.

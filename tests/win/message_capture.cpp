@@ -43,7 +43,19 @@ CapturedBox ReadBox(HWND box) {
     wchar_t caption[512] = {}, text[512] = {};
     GetWindowTextW(box, caption, 512);
     GetWindowTextW(GetDlgItem(box, 0xFFFF), text, 512);
-    return {caption, text};
+    CapturedBox read = {caption, text, {}, false};
+    // The box hides the controls its style leaves out; it may not be shown itself yet, so the
+    // children's own WS_VISIBLE counts, not IsWindowVisible.
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+        wchar_t childClass[16] = {};
+        GetClassNameW(child, childClass, 16);
+        if (!(style & WS_VISIBLE)) continue;
+        if (lstrcmpiW(childClass, L"Button") == 0) read.buttons.push_back(GetDlgCtrlID(child));
+        const bool iconStyle = (style & SS_TYPEMASK) == SS_ICON;
+        if (lstrcmpiW(childClass, L"Static") == 0 && iconStyle && SendMessageW(child, STM_GETICON, 0, 0) != 0) read.icon = true;
+    }
+    return read;
 }
 
 std::wstring DefaultBoxCaption() {
