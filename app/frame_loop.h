@@ -6,12 +6,9 @@
 // How long a pass sleeps while the device is lost, instead of a frame.
 constexpr DWORD kLostDeviceWaitMs = 50;
 
-// One idle pass. While the device is lost (and cannot yet be reset) sleeps
-// kLostDeviceWaitMs and does nothing else: no poll, no drive step, no drawing.
-// Otherwise polls the pads, advances the drive by slot 0's buttons and renders
-// onto hdc.
+// One idle pass: poll, drive step and frame; while the device is lost only a pause, so that the
+// car does not drive on unseen.
 void RunFrame(HDC hdc);
 
-// Runs until the quit message has been taken; returns its wParam (the exit
-// code). pd3dDevice must exist and the drive state be reset.
+// Called once after start-up (device made, drive reset); returns the quit message's exit code.
 WPARAM RunFrameLoop(HDC hdc);

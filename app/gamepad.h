@@ -17,6 +17,6 @@ extern GamepadSlot GamepadSlots[kGamepadSlotCount];
 // Zeroes all four slots; called once at start-up, before the first frame.
 void ZeroPads();
 
-// Polls slots 0..3 in turn. A slot whose poll fails is zeroed, so a controller
-// pulled out while A is held stops driving. Returns 0.
+// Called once per frame. A slot whose poll fails is zeroed, so that a controller pulled out while
+// A is held stops the car.
 int PollPads();

@@ -7,31 +7,20 @@
 extern IDirect3D9* pD3D;
 extern IDirect3DDevice9* pd3dDevice;
 
-// What the overlay lines are written on before their boxes are copied into the
-// back buffer: the back buffer's size and format, in the default pool (which
-// GetDC accepts). Made with the device and again after each reset; null when
-// the device would not make one, before InitD3D and after Cleanup.
+// Where the frame writes the overlay lines with GDI before copying them into the back buffer: the
+// back buffer's like, in the default pool (GetDC takes no other). Null when the device made none.
 extern IDirect3DSurface9* pOverlaySurface;
 
 // Set when a present reported D3DERR_DEVICELOST; cleared once the device is reset.
 extern bool bDeviceLost;
 
-// Called once at start-up with the shown program window. Creates the Direct3D
-// object and a windowed device (hardware, else the reference rasteriser, with a
-// notice), the overlay surface, loads "crs.x" into models[0] and "F1.x" into
-// models[1] from the current directory and sets the four fixed render states.
-// Returns S_OK when a device exists; E_FAIL after its message box(es) when none
-// could be made, with nothing left held.
+// Called once at start-up with the shown window; loads both models from the current directory.
+// E_FAIL, after its box(es), when no device could be made; nothing is then left held.
 HRESULT InitD3D(HWND hWnd);
 
-// Whether a frame may be drawn. While the device is lost, asks
-// TestCooperativeLevel; when that allows a reset, releases the overlay surface,
-// resets the device with the parameters it was created with, sets the fixed
-// render states and makes the surface again, and is true from then on. The
-// models (system-memory meshes, managed textures) survive the reset untouched.
+// Called before each frame: false while the device is lost and cannot yet be reset. The models
+// (system-memory meshes, managed textures) outlive a reset; default-pool objects are made again.
 bool DeviceReady();
 
-// Releases both models (textures, arrays, meshes), the overlay surface, then the
-// device, then the Direct3D object, and nulls the pointers. Safe in any state
-// and when repeated.
+// Called once at exit, and safe in any state or when repeated: releases everything InitD3D made.
 void Cleanup();

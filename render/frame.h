@@ -3,10 +3,6 @@
 
 #include <windows.h>
 
-// Called by the frame loop once per idle pass while DeviceReady(), after the
-// drive update, with the window's kept device context; pd3dDevice must exist.
-// Only a frame whose scene began gets the lines: written on pOverlaySurface in
-// hdc's font and colours and copied into the back buffer, so the presented
-// image carries them; onto hdc after the present when that cannot be done.
-// A present that reports the device lost sets bDeviceLost.
+// Called by the frame loop after each drive update while DeviceReady(), with the window's kept DC.
+// The lines go into the presented image in hdc's look; onto hdc itself only when no surface takes them.
 void RenderFrame(HDC hdc);
