@@ -36,7 +36,9 @@ struct DemoRun {
         CreateDirectoryA((bin + "e2e_runs").c_str(), nullptr);
         CreateDirectoryA(folder.c_str(), nullptr);
         DeleteFileA((folder + "pad.log").c_str());  // every other file is copied afresh
-        DeleteFileA((folder + "d3d9.dll").c_str());  // a run on Wine's own may follow one on another
+        // A run on Wine's own may follow one on another; the copy of a read-only file is read-only, and undeletable.
+        SetFileAttributesA((folder + "d3d9.dll").c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA((folder + "d3d9.dll").c_str());
         if (d3d9 != nullptr) CopyFileA(d3d9, (folder + "d3d9.dll").c_str(), FALSE);
         for (const char* pattern : {"vatrel.exe", "*.x", "*.bmp"}) {
             WIN32_FIND_DATAA found;
