@@ -37,17 +37,22 @@ else()
     target_link_libraries(vatrel_gtest_main INTERFACE GTest::gtest_main)
 endif()
 
-# A Wine test session (one Xvfb, one wineserver) brackets every Windows test; tests made with
-# vatrel_add_test join it. It ends with the ctest that started it, also when the cleanup
-# fixture never runs (see cmake/wine-common.sh).
+# A Wine test session (one Xvfb, one wineserver) of the prefix PREFIX, as the CTest fixture
+# FIXTURE (tests FIXTURE_session_start and _stop). It ends with the ctest that started it, also
+# when the cleanup fixture never runs (see cmake/wine-common.sh).
+function(vatrel_wine_session fixture prefix)
+    add_test(NAME ${fixture}_session_start COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-session start)
+    add_test(NAME ${fixture}_session_stop COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-session stop)
+    set_tests_properties(${fixture}_session_start PROPERTIES FIXTURES_SETUP ${fixture})
+    set_tests_properties(${fixture}_session_stop PROPERTIES FIXTURES_CLEANUP ${fixture})
+    set_tests_properties(${fixture}_session_start ${fixture}_session_stop PROPERTIES ENVIRONMENT "VATREL_WINEPREFIX=${prefix}")
+endfunction()
+
+# The session every Windows test joins (those made with vatrel_add_test, too).
 if(WIN32)
-    add_test(NAME wine_session_start COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-session start)
-    add_test(NAME wine_session_stop COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-session stop)
-    set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine)
-    set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
     # Each build tree has its own prefix, so separate trees can test at once.
+    vatrel_wine_session(wine ${CMAKE_BINARY_DIR}/wineprefix)
     set(VATREL_WINE_ENV "VATREL_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix")
-    set_tests_properties(wine_session_start wine_session_stop PROPERTIES ENVIRONMENT "${VATREL_WINE_ENV}")
 endif()
 
 # Adds a GoogleTest executable as one CTest test: sanitized on the host, run

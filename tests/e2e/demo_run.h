@@ -2,8 +2,11 @@
 #pragma once
 
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -24,12 +27,19 @@ struct DemoRun {
     PROCESS_INFORMATION process = {};
     HWND window = nullptr;
 
-    // Fills bin\e2e_runs\<name>\ with vatrel.exe, the models, their textures
-    // and, unless `pad` is null, bin\<pad>\xinput1_3.dll.
+    // The d3d9.dll under test (a Windows path), placed beside the exe; null: Wine's own.
+    const char* d3d9 = std::getenv("VATREL_D3D9");
+
+    // Fills bin\e2e_runs\<name>\ with vatrel.exe, the models, their textures, the d3d9.dll under
+    // test if any and, unless `pad` is null, bin\<pad>\xinput1_3.dll.
     DemoRun(const std::string& name, const char* pad) : folder(bin + "e2e_runs\\" + name + "\\") {
         CreateDirectoryA((bin + "e2e_runs").c_str(), nullptr);
         CreateDirectoryA(folder.c_str(), nullptr);
         DeleteFileA((folder + "pad.log").c_str());  // every other file is copied afresh
+        // A run on Wine's own may follow one on another; the copy of a read-only file is read-only, and undeletable.
+        SetFileAttributesA((folder + "d3d9.dll").c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA((folder + "d3d9.dll").c_str());
+        if (d3d9 != nullptr) CopyFileA(d3d9, (folder + "d3d9.dll").c_str(), FALSE);
         for (const char* pattern : {"vatrel.exe", "*.x", "*.bmp"}) {
             WIN32_FIND_DATAA found;
             HANDLE search = FindFirstFileA((bin + pattern).c_str(), &found);
@@ -62,7 +72,10 @@ struct DemoRun {
         if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process)) return false;
         window = WaitForWindowOf("Vatrel", kSlowMs);
         SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        return window != nullptr;
+        // Which Direct3D 9 the program runs on, said in the output; the one beside it exactly when one is under test.
+        const std::string loaded = LoadedD3d9();
+        std::printf("vatrel.exe runs on %s\n", loaded.c_str());
+        return window != nullptr && (lstrcmpiA(loaded.c_str(), (folder + "d3d9.dll").c_str()) == 0) == (d3d9 != nullptr);
     }
 
     // Waits up to timeout for a message box of the program, reads it and dismisses it with OK.
@@ -134,6 +147,19 @@ struct DemoRun {
     }
 
 private:
+    // The path of the d3d9.dll the program has loaded; empty if none.
+    std::string LoadedD3d9() const {
+        std::string path;
+        HANDLE modules = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process.dwProcessId);
+        MODULEENTRY32 module = {};
+        module.dwSize = sizeof(module);
+        for (bool more = Module32First(modules, &module); more && path.empty(); more = Module32Next(modules, &module)) {
+            if (lstrcmpiA(module.szModule, "d3d9.dll") == 0) path = module.szExePath;
+        }
+        CloseHandle(modules);
+        return path;
+    }
+
     static std::string Bin() {
         char path[MAX_PATH] = {};
         const std::string exe(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
