@@ -10,7 +10,7 @@
 
 // Exit status 1 when the program cannot start (no D3DX runtime, no Direct3D,
 // no device), after the box that says why; else the quit message's code, 0.
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPSTR /*lpCmdLine*/, int /*nCmdShow*/) {
     if (!CheckD3dxRuntime()) return 1;
     HWND hWnd = CreateMainWindow(hInstance);
     if (FAILED(InitD3D(hWnd))) return 1;
