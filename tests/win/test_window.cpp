@@ -12,20 +12,6 @@ HWND CreateTestWindow() {
                            nullptr, wc.hInstance, nullptr);
 }
 
-D3DCOLOR ReadSurfacePixel(IDirect3DDevice9* device, IDirect3DSurface9* target, UINT x, UINT y) {
-    D3DSURFACE_DESC desc;
-    target->GetDesc(&desc);
-    IDirect3DSurface9* copy = nullptr;
-    device->CreateOffscreenPlainSurface(desc.Width, desc.Height, desc.Format, D3DPOOL_SYSTEMMEM, &copy, nullptr);
-    device->GetRenderTargetData(target, copy);
-    D3DLOCKED_RECT locked;
-    copy->LockRect(&locked, nullptr, D3DLOCK_READONLY);
-    const D3DCOLOR color = reinterpret_cast<const D3DCOLOR*>(static_cast<const BYTE*>(locked.pBits) + y * locked.Pitch)[x];
-    copy->UnlockRect();
-    copy->Release();
-    return color;
-}
-
 namespace {
 
 uint32_t FromR5G6B5(uint16_t p) {

@@ -11,10 +11,6 @@
 // procedure; the caller destroys it.
 HWND CreateTestWindow();
 
-// The colour (0xAARRGGBB) of pixel (x, y) of a render target, read back
-// through a system-memory copy.
-D3DCOLOR ReadSurfacePixel(IDirect3DDevice9* device, IDirect3DSurface9* target, UINT x, UINT y);
-
 // The top left width x height pixels of a render target (X8R8G8B8, A8R8G8B8 or
 // R5G6B5) as 0x00RRGGBB, row by row, read back through a system-memory copy.
 std::vector<uint32_t> ReadSurfaceArea(IDirect3DDevice9* device, IDirect3DSurface9* target, UINT width, UINT height);
