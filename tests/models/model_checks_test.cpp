@@ -34,7 +34,7 @@ TEST(ModelChecks, RefusesASubsetPastWhat16BitIndicesAddress)
 {
     EXPECT_EQ(ModelFault(OneFace(kMostVertices)), "");
     EXPECT_EQ(ModelFault(OneFace(kMostVertices + 1)),
-              "subset 0 uses vertex 65535, past the 65535 that 16-bit indices address");
+              "subset 0 uses vertex 65535, past the last of the 65535 that 16-bit indices address");
 }
 
 }  // namespace

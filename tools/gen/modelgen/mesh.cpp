@@ -33,7 +33,7 @@ std::string ModelFault(const Mesh& mesh)
         for (uint32_t corner : {f.a, f.b, f.c}) {
             if (corner > kMostVertices - 1) {
                 return "subset " + std::to_string(f.material) + " uses vertex " + std::to_string(corner) +
-                       ", past the " + std::to_string(kMostVertices) + " that 16-bit indices address";
+                       ", past the last of the " + std::to_string(kMostVertices) + " that 16-bit indices address";
             }
         }
         const Vec3 a = mesh.vertices[f.a].pos;
