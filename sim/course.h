@@ -36,4 +36,7 @@ static_assert(sizeof(CourseTableData) == 13008 && offsetof(CourseTableData, head
                   offsetof(CourseTableData, plates) == 144,
               "the table keeps its stored layout");
 
+// The marker value of each start record (start_marks[i][6]).
+constexpr int16_t kStartMarkers[8] = {75, -75, 75, -75, 30, -30, 30, -30};
+
 extern const CourseTableData CourseTable;

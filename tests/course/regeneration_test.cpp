@@ -1,5 +1,5 @@
-// Both generators, rerun, write exactly the committed files: the course
-// table's source, the course map, and every model and texture in assets/.
+// The generators, rerun, write exactly the committed files: the sine table's and
+// the course table's sources, the course map, and every model and texture in assets/.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -23,7 +23,7 @@ void ExpectSame(const fs::path& fresh, const fs::path& committed)
 {
     const std::string bytes = ReadAll(fresh);
     EXPECT_TRUE(!bytes.empty() && bytes == ReadAll(committed))
-        << committed << " differs from " << fresh << "; if meant, rerun coursegen or modelgen into the source tree";
+        << committed << " differs from " << fresh << "; if meant, rerun its generator into the source tree";
 }
 
 TEST(Regeneration, GeneratorsWriteTheCommittedFilesByteForByte)
@@ -31,11 +31,13 @@ TEST(Regeneration, GeneratorsWriteTheCommittedFilesByteForByte)
     const fs::path out = SCRATCH_DIR, source = SOURCE_DIR;
     fs::remove_all(out);
     fs::create_directories(out / "assets");
-    for (const std::string& command : {"'" COURSEGEN "' '" + (out / "course_table.cpp").string() + "' '" +
+    for (const std::string& command : {"'" SINTABLEGEN "' >'" + (out / "sin_table.cpp").string() + "'",
+                                      "'" COURSEGEN "' '" + (out / "course_table.cpp").string() + "' '" +
                                           (out / "course-map.svg").string() + "' >/dev/null",
                                       "'" MODELGEN "' '" + (out / "assets").string() + "'"}) {
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
     }
+    ExpectSame(out / "sin_table.cpp", source / "sim" / "sin_table.cpp");
     ExpectSame(out / "course_table.cpp", source / "sim" / "course_table.cpp");
     ExpectSame(out / "course-map.svg", source / "docs" / "course-map.svg");
     std::set<fs::path> written, committed;

@@ -1,7 +1,7 @@
 // The committed binary models under Wine's D3DX, loaded by the program's own
 // start-up: no message box, and each mesh holds the very vertices, faces, face
-// materials and textures that D3DX reads from the text copy the generator wrote
-// beside it (kept outside the run folder).
+// materials and textures that D3DX reads from the text form modelgen writes
+// (into the build tree, outside the run folder).
 #include <windows.h>
 #include <d3dx9.h>
 #include <gtest/gtest.h>
@@ -26,7 +26,7 @@ void LockBuffer(ID3DXMesh* mesh, int which, void** data)
                          : mesh->UnlockAttributeBuffer();
 }
 
-void ExpectSameAsTextCopy(const MeshModel& model, const char* file)
+void ExpectSameAsTextForm(const MeshModel& model, const char* file)
 {
     const std::string copy_path = std::string(TEXT_MODELS_DIR) + "/" + file;
     ID3DXMesh* mesh = model.pMesh;
@@ -69,8 +69,8 @@ TEST(ModelLoad, StartUpLoadsBothModelsAsWrittenWithoutAMessageBox)
     ASSERT_EQ(InitD3D(window), S_OK);
     const std::vector<CapturedBox> boxes = TakeCapturedBoxes();
     EXPECT_TRUE(boxes.empty()) << (boxes.empty() ? std::wstring() : boxes[0].text);
-    ExpectSameAsTextCopy(models[kCourseModel], "crs.x");
-    ExpectSameAsTextCopy(models[kCarModel], "F1.x");
+    ExpectSameAsTextForm(models[kCourseModel], "crs.x");
+    ExpectSameAsTextForm(models[kCarModel], "F1.x");
     Cleanup();
     DestroyWindow(window);
 }

@@ -1,4 +1,4 @@
-// The committed models placed as the scene places them: at every plate of the lap
+// The models' faces placed as the scene places them: at every plate of the lap
 // the road lies under the whole car, level, with room above it and running on
 // straight ahead; and the car stands wholly in view, below the road ahead.
 #include <gtest/gtest.h>
@@ -6,12 +6,20 @@
 #include <algorithm>
 #include <cmath>
 
+#include "car_model.h"
 #include "course.h"
+#include "course_model.h"
 #include "drive.h"
 #include "view.h"
-#include "xfile_text.h"
 
 namespace {
+
+// In floats, as the device places the models.
+struct Point {
+    float x, y, z;
+};
+
+Point ToPoint(Vec3 v) { return {static_cast<float>(v.x), static_cast<float>(v.y), static_cast<float>(v.z)}; }
 
 // Direct3D's turns of a row vector about one axis, left-handed.
 Point TurnedX(float a, Point p) { return {p.x, p.y * std::cos(a) - p.z * std::sin(a), p.y * std::sin(a) + p.z * std::cos(a)}; }
@@ -82,17 +90,18 @@ std::pair<float, float> RoadAndRoofAt(const std::vector<Triangle>& triangles, fl
     return {road, roof};
 }
 
-// The course's faces within `reach` (model units) of the car, placed for state s.
-std::vector<Triangle> NearbyTriangles(const XFileText& course, const DriveStateData& s, float reach)
+// The course's faces within `reach` (model units) of the car, placed for state s;
+// road where built of the road's own materials, not of a deck's side or a bank.
+std::vector<Triangle> NearbyTriangles(const CourseModel& course, const DriveStateData& s, float reach)
 {
-    // The road's surfaces share the atlas with the scenery and the decks' sides,
-    // undersides and pillars, none of which reaches the road's top.
+    const CourseMaterials& m = course.materials;
     std::vector<Triangle> out;
-    for (size_t f = 0; f < course.faces.size(); ++f) {
-        Triangle t{{}, course.textures[course.face_material[f]] == "course.bmp"};
+    for (const Face& f : course.mesh.faces) {
+        Triangle t{{}, f.material == m.road || f.material == m.kerb || f.material == m.start};
         bool near = false;
+        const uint32_t corners[3] = {f.a, f.b, f.c};
         for (int k = 0; k < 3; ++k) {
-            const Point p = course.positions[course.faces[f][k]];
+            const Point p = ToPoint(course.mesh.vertices[corners[k]].pos);
             // The course translation takes the car's point in the model to the origin.
             near = near || std::hypot(p.x + s.fPosX, p.z + s.fPosZ) < reach;
             t.p[k] = PlacedCourse(s, p);
@@ -104,14 +113,14 @@ std::vector<Triangle> NearbyTriangles(const XFileText& course, const DriveStateD
 
 TEST(SceneFit, CarInViewAndOnTheRoadAtEveryPlate)
 {
-    XFileText course, car;
-    ASSERT_TRUE(ReadXFileText(ASSETS_DIR "/text/crs.x", course) && ReadXFileText(ASSETS_DIR "/text/F1.x", car));
+    const CourseModel course = BuildCourseModel(CourseTable);
+    const Mesh car = BuildCarModel().mesh;
     DriveStateData s = kDriveStart;
     NormaliseDrive(s);
     Point low{1e9f, 1e9f, 1e9f}, high{-1e9f, -1e9f, -1e9f};  // the car's box as drawn
     float widest = 0, lowest = 1, highest = -1;                // and on the screen
-    for (const Point& v : car.positions) {
-        const Point p = PlacedCar(s, v), seen = OnScreen(p);
+    for (const Vertex& v : car.vertices) {
+        const Point p = PlacedCar(s, ToPoint(v.pos)), seen = OnScreen(p);
         low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
         high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
         ASSERT_GT(seen.z, kNearPlane * 1.05f) << "the near plane cuts the car";

@@ -13,7 +13,6 @@
 
 namespace {
 
-double Part(const Colour& c, int k) { return k == 0 ? c.r : (k == 1 ? c.g : c.b); }
 double Byte(double c) { return std::round(std::clamp(c, 0.0, 1.0) * 255.0) / 255.0; }
 
 // A point sample with the device's repeating addressing; white for no texture.
@@ -64,8 +63,8 @@ Point At(const Mesh& mesh, const Face& f, const double w[3])
 // Channel k of what the device shows at p for N.L = n.
 double Shown(const Image* texture, const Material& m, const Point& p, double ambient, double n, int k)
 {
-    const double lit = Part(m.emissive, k) + Part(m.diffuse, k) * ambient + Part(p.diffuse, k) * n;
-    return Part(Sample(texture, p.u, p.v), k) * std::clamp(lit, 0.0, 1.0);
+    const double lit = Channel(m.emissive, k) + Channel(m.diffuse, k) * ambient + Channel(p.diffuse, k) * n;
+    return Channel(Sample(texture, p.u, p.v), k) * std::clamp(lit, 0.0, 1.0);
 }
 
 std::vector<double> Corners(const Mesh& mesh, const Face& f)

@@ -2,18 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 
 #include "angle.h"
+#include "float_bits.h"
 
 namespace {
-
-uint32_t Bits(float f)
-{
-    uint32_t u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
 
 TEST(Angle, WrapAngleIsModuloTurnForNegativesToo)
 {

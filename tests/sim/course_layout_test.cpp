@@ -14,10 +14,9 @@ TEST(CourseLayout, HeaderIsCarriedAsStored)
     EXPECT_EQ(t.start_wx, -4000);
     EXPECT_EQ(t.start_wy, 13000);
     EXPECT_EQ(t.header_pad2[0] | t.header_pad2[1] | t.header_pad2[2] | t.header_pad2[3], 0);
-    const int16_t marker[8] = {75, -75, 75, -75, 30, -30, 30, -30};
     for (int i = 0; i < 8; ++i) {
         const int16_t expected[8] = {static_cast<int16_t>(-4000 - 200 * i), 13000, 0, 0, 0,
-                                     static_cast<int16_t>(i), marker[i], 50};
+                                     static_cast<int16_t>(i), kStartMarkers[i], 50};
         for (int j = 0; j < 8; ++j) {
             EXPECT_EQ(t.start_marks[i][j], expected[j]) << "record " << i << " value " << j;
         }

@@ -1,19 +1,11 @@
 // The drive step on the stored course: worked values of the first plates, the lap seam and the A bit.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "course.h"
 #include "drive.h"
+#include "float_bits.h"
 
 namespace {
-
-uint32_t Bits(float f)
-{
-    uint32_t u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
 
 // Through the program's own path: ResetDrive, then UpdateDrive on DriveState.
 TEST(Drive, FirstPlatesFollowTheWorkedValues)

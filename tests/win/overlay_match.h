@@ -38,8 +38,6 @@ struct Canvas {
 // Copies the width x height rectangle of the screen at (x, y).
 Pixels CaptureScreen(int x, int y, int width, int height);
 
-// How many of `lines` an overlay area (kOverlayWidth wide) holds as a fresh DC's TextOutA draws
-// them: where GDI draws solid black or white the capture is dark or light grey,
-// and no white text cell goes on past the line's end. Edge shades are left out:
-// text on the window is smoothed by another path than in a memory DC.
+// How many of `lines` an overlay area holds as a fresh DC's TextOutA draws them. Glyph edges are left
+// out: text on the window is smoothed by another path than in a memory DC.
 int MatchingLines(const Pixels& shown, const OverlayLines& lines);

@@ -20,12 +20,9 @@ struct ButtonRun {
 // Which run letters a caller takes: a simulation has no pad to unplug.
 enum class ScriptGrammar { kHeldReleased, kHeldReleasedUnplugged };
 
-// Parses SCRIPT: comma-separated runs, `A<n>` for n frames with A held, `-<n>`
-// for n released and, with kHeldReleasedUnplugged, `X<n>` for n unplugged; n is
-// a decimal of digits only (leading zeros allowed, 0 is an empty run). The empty
-// script has no runs; an empty run ("A1,,A2", "A1,") is an error. On success
-// fills `runs` and returns true; otherwise clears `runs`, leaves `error` as one
-// printable line naming the faulty run and returns false.
+// Parses comma-separated runs: `A<n>` frames held, `-<n>` released and, with kHeldReleasedUnplugged,
+// `X<n>` unplugged, n in decimal digits. False, with `runs` cleared and `error` one line naming the
+// faulty run (an empty one, "A1,", included), when it does not parse.
 bool ParseButtonScript(const std::string& script, ScriptGrammar grammar, std::vector<ButtonRun>& runs,
                        std::string& error);
 

@@ -1,12 +1,10 @@
-// Draws the course as an SVG map: top view coloured by height, with the
-// bridge and the start/finish line marked.
+// The course as an SVG map, for the README.
 #pragma once
 
 #include <string>
 
 #include "course_search.h"
 
-// The map seen from above as the scene shows it: the model's x (minus wx)
-// to the right, its z (minus wy) up. Only integer arithmetic, so the text is
-// the same on every platform.
+// Top view coloured by height, bridge and start line marked, as the scene shows x and z; in integers
+// only, so that every platform writes the same text.
 std::string CourseMap(const CourseDesign& design);

@@ -60,10 +60,8 @@ constexpr int32_t kClosureEnd = 1068;  // the three +1 plates begin here
 // Heading held across the closure plates when they are not used.
 constexpr int32_t kClosureRestHeading = -3;
 
-// A bend of total heading change `total` (signed), easing in through the
-// steps 11, 22, 45, 68, 91, 113 up to `peak`, holding `peak`, and easing out
-// the same way; a remainder is one plate in the middle. |total| must be at
-// least twice the ease; a remainder of 1..3 makes a plate the search refuses.
+// A bend of heading change `total`, easing in through the steps 11, 22, 45, 68, 91, 113 up to `peak`,
+// holding it and easing out; a remainder is one plate in the middle (1..3 units: refused by ExpandPlan).
 Segment EasedBend(int32_t total, int32_t peak, Road road);
 
 // The plan for a layout and closure: every plate of the lap, in order.

@@ -1,6 +1,8 @@
 // Collects the two models and their textures as files.
 #include "assets.h"
 
+#include <stdexcept>
+
 #include "car_model.h"
 #include "course.h"
 #include "course_model.h"
@@ -12,10 +14,17 @@
 namespace {
 
 void AddModel(std::vector<AssetFile>& files, const PackedModel& model, const std::string& file,
-              const std::string& name)
+              const std::string& name, bool text)
 {
+    const std::string fault = ModelFault(MergeWrittenVertices(model.mesh));
+    if (!fault.empty()) {
+        throw std::runtime_error(file + ": " + fault);
+    }
+    if (text) {
+        files.push_back({file, FormatXFile(model.mesh, name)});
+        return;
+    }
     files.push_back({file, FormatBinaryXFile(model.mesh, name)});
-    files.push_back({"text/" + file, FormatXFile(model.mesh, name)});
     if (model.atlas.width > 0) {
         files.push_back({model.atlas_file, FormatBmp(model.atlas)});
     }
@@ -54,13 +63,16 @@ PackedModel PackedCourse()
 
 PackedModel PackedCar() { return PackSubsets(FinishedCarMesh(), AllTextures(), kSceneAmbient + kCarAmbient, "car.bmp"); }
 
-std::vector<AssetFile> GenerateAssets()
+std::vector<AssetFile> GenerateAssets(bool text)
 {
     const PackedModel course = PackedCourse();
     const PackedModel car = PackedCar();
     std::vector<AssetFile> files;
-    AddModel(files, course, "crs.x", "course");
-    AddModel(files, car, "F1.x", "car");
+    AddModel(files, course, "crs.x", "course", text);
+    AddModel(files, car, "F1.x", "car", text);
+    if (text) {
+        return files;
+    }
     for (const NamedImage& texture : AllTextures()) {
         if (Named(course, texture.file) || Named(car, texture.file)) {
             files.push_back({texture.file, FormatBmp(texture.image)});

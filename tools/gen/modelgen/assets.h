@@ -8,7 +8,7 @@
 #include "subsets.h"
 
 struct AssetFile {
-    std::string name;   // path under the output folder, e.g. "crs.x" or "text/crs.x"
+    std::string name;   // under the output folder, e.g. "crs.x"
     std::string bytes;  // whole contents
 };
 
@@ -23,7 +23,7 @@ Mesh FinishedCarMesh();
 PackedModel PackedCourse();
 PackedModel PackedCar();
 
-// The run folder's files: crs.x and F1.x in the binary form, and every texture
-// they name; and, under "text/", both models in the text form for reading
-// (not needed to run).
-std::vector<AssetFile> GenerateAssets();
+// The run folder's files: crs.x and F1.x in the binary form and every texture
+// they name; or, with `text`, only the two models in the text form, for reading.
+// Throws std::runtime_error naming the model and its ModelFault, if it has one.
+std::vector<AssetFile> GenerateAssets(bool text);

@@ -16,10 +16,8 @@ struct Atlas {
     std::vector<AtlasTile> tiles; // one per image given, in the same order
 };
 
-// Packs the images in rows, tallest first, each framed by a border of
-// kAtlasBorder texels that continues it as if it repeated: a point sample at
-// or just past a tile's edge reads what the repeating image gives there. The
-// atlas is the narrowest power-of-two square or 2:1 oblong that holds them.
+// Packs the images in rows, each framed by kAtlasBorder texels that continue it as if it repeated, so
+// that a point sample just past a tile's edge reads what the repeating image gives there.
 constexpr int kAtlasBorder = 4;
 Atlas PackAtlas(const std::vector<Image>& images);
 

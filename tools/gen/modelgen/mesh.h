@@ -24,6 +24,10 @@ struct Colour {
     double r, g, b;
 };
 
+// Channel k (0 red, 1 green, 2 blue), for arithmetic done channel by channel.
+inline double& Channel(Colour& c, int k) { return k == 0 ? c.r : (k == 1 ? c.g : c.b); }
+inline double Channel(const Colour& c, int k) { return k == 0 ? c.r : (k == 1 ? c.g : c.b); }
+
 struct Material {
     Colour diffuse;
     Colour emissive;     // lets the sides the light misses still read
@@ -46,3 +50,11 @@ uint32_t AddMaterial(Mesh& mesh, const Material& material);
 // loader sorts them so anyway) and materials no face uses dropped, so that
 // every material is one non-empty subset.
 void FinishMesh(Mesh& mesh);
+
+// The loader reads faces with 16-bit vertex indices.
+constexpr uint32_t kMostVertices = 65535;
+
+// Why the mesh, as written, must not be: a face that winds against a corner's
+// normal (it would be culled from the front), or a subset whose faces use a
+// vertex past kMostVertices (the load fails). Empty when there is nothing wrong.
+std::string ModelFault(const Mesh& mesh);

@@ -12,9 +12,6 @@ namespace {
 
 constexpr double kTolerance = 1.0 / 255.0;
 
-double& Channel(Colour& c, int k) { return k == 0 ? c.r : (k == 1 ? c.g : c.b); }
-double Channel(const Colour& c, int k) { return k == 0 ? c.r : (k == 1 ? c.g : c.b); }
-
 double Saturate(double x) { return std::clamp(x, 0.0, 1.0); }
 
 // The part of a material's lit colour that does not depend on the light's direction.

@@ -17,19 +17,8 @@ struct PackedModel {
     std::string atlas_file;
 };
 
-// The device lights each vertex, per colour channel, as
-//   lit = saturate(emissive + diffuse * ambient + diffuse' * max(N.L, 0))
-// with the material's ambient colour equal to its diffuse one (as the program
-// loads it), `ambient` the sum of the scene's and the light's ambient level,
-// diffuse' the vertex colour where the mesh has them (else the material's
-// diffuse), no specular, and the texel multiplied in after lighting.
-//
-// Materials join a subset when one material, an atlas of their textures and
-// flat colours, and per-vertex colours give every face the colour it had,
-// within 1/255 for every light direction. Faces of a repeating texture that
-// spans more than one repeat keep it in a subset of their own (merged only
-// with identical materials); such subsets come last, the rest in the order of
-// their first material. Faces keep their order within a subset; the result is
-// finished as FinishMesh does.
+// Joins materials into a subset where one material, an atlas of their textures and flat colours, and
+// vertex colours show every face within 1/255 of its own lit colour for every light direction, lit with
+// `ambient` (the scene's plus the model's level). A texture repeated across a face keeps a subset of its own.
 PackedModel PackSubsets(const Mesh& mesh, const std::vector<NamedImage>& textures, double ambient,
                         const std::string& atlas_file);

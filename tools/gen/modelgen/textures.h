@@ -12,10 +12,8 @@ struct NamedImage {
     Image image;
 };
 
-// Road surfaces, 64 x 64, u across the road (0 = left edge), v along it (one
-// repeat per two plates): plain asphalt with edge lines; the same with red and
-// white kerbs (red on v < 0.5); and the kerbed road with a chequered band at
-// both ends of v, which meets across the start point.
+// Road surfaces, 64 x 64, u across the road from its left edge, v along it (a repeat per two plates):
+// asphalt with edge lines; with red and white kerbs; kerbed with chequered ends that meet at the start.
 Image RoadImage();
 Image KerbImage();
 Image StartImage();

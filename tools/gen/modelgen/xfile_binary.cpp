@@ -9,15 +9,9 @@
 
 namespace {
 
-enum Token : uint16_t {
-    kName = 1,
-    kString = 2,
-    kIntegerList = 6,
-    kFloatList = 7,
-    kOpenBrace = 10,
-    kCloseBrace = 11,
-    kSemicolon = 20,
-};
+// The kinds of token, each written as a little-endian 16-bit number before its data.
+constexpr uint16_t kName = 1, kString = 2, kIntegerList = 6, kFloatList = 7, kOpenBrace = 10, kCloseBrace = 11,
+                   kSemicolon = 20;
 
 void Put16(std::string& out, uint16_t value)
 {
@@ -31,7 +25,7 @@ void Put32(std::string& out, uint32_t value)
     Put16(out, static_cast<uint16_t>(value >> 16));
 }
 
-void PutText(std::string& out, Token token, const std::string& text)
+void PutText(std::string& out, uint16_t token, const std::string& text)
 {
     Put16(out, token);
     Put32(out, static_cast<uint32_t>(text.size()));

@@ -6,9 +6,6 @@
 
 #include "mesh.h"
 
-// The same mesh as FormatXFile(mesh, name) writes, with the same templates,
-// counts and indices, in the binary form: header "xof 0303bin 0032", then
-// tokens (little-endian 16-bit kinds) for names, braces, integer lists and
-// lists of 32-bit floats. Every float is the nearest to the number the text
-// file writes, so both forms load into the same mesh.
+// What FormatXFile(mesh, name) writes, in the binary form; each float is the nearest to the text's
+// number, so that both forms load into the same mesh.
 std::string FormatBinaryXFile(const Mesh& mesh, const std::string& name);

@@ -3,10 +3,8 @@
 
 #include <d3d9.h>
 
-// A windowed device for hWnd with the demo's presentation parameters (client-
-// sized back buffer, discard, 16-bit depth, default interval): hardware, else
-// the reference rasteriser. Returns null (nothing held) when neither exists;
-// on success *direct3d holds the Direct3D object's one reference.
+// A windowed device for hWnd with the demo's presentation parameters, hardware else reference; null,
+// holding nothing, when neither exists. On success *direct3d holds the Direct3D object's one reference.
 IDirect3DDevice9* CreateBareDevice(HWND hWnd, IDirect3D9** direct3d);
 
 // Releases the device, then the Direct3D object; both may be null.

@@ -1,7 +1,6 @@
 // The keyboard's stand-in for the A button: Space or Up held while a window of this process is in front.
 #pragma once
 
-// True while Space or the Up arrow is down (GetAsyncKeyState) and the
-// foreground window belongs to the calling process, so that typing into
-// another program never drives the car. Called once per poll of slot 0.
+// True while Space or Up is down and the foreground window is this process's, so that typing into
+// another program never drives the car. Called on each poll of slot 0.
 bool KeyboardAcceleratorHeld();

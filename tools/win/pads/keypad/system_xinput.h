@@ -23,8 +23,6 @@ struct SystemXInputData {
     XInputGetKeystrokeFn pGetKeystroke;
 };
 
-// Loads xinput1_4.dll (else xinput9_1_0.dll) from the system directory on the
-// first call and returns its entry points; later calls return the same record.
-// The library stays loaded for the life of the process. Called from the XInput
-// exports, on whichever thread polls.
+// The entry points of xinput1_4.dll (else xinput9_1_0.dll), loaded on the first call from any
+// polling thread and kept for the life of the process.
 const SystemXInputData& SystemXInput();

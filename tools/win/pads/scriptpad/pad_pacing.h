@@ -14,10 +14,8 @@ struct PacingData {
     bool log_started;
 };
 
-// Called once per frame (poll of slot 0) with that frame's number, before the
-// frame's state is returned: waits until frame `frame` is due. When the program
-// has fallen more than a tenth of a second behind, the schedule restarts at
-// this frame instead of rushing to catch up.
+// Called on each poll of slot 0: waits until frame `frame` is due. More than a tenth of a second
+// behind, the schedule restarts at this frame rather than rush to catch up.
 void PaceFrame(PacingData& pacing, int64_t frame);
 
 // Milliseconds since the first call (the first logged frame), unaffected by pacing restarts.
