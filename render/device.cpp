@@ -3,6 +3,10 @@
 
 #include <d3dx9.h>
 
+#include <algorithm>
+
+#include "overlay.h"
+
 #include "mesh_model.h"
 #include "message_box.h"
 #include "messages.h"
@@ -76,7 +80,8 @@ void CreateOverlaySurface() {
     D3DSURFACE_DESC desc;
     const bool described = SUCCEEDED(backBuffer->GetDesc(&desc));
     backBuffer->Release();
-    if (!described || FAILED(pd3dDevice->CreateOffscreenPlainSurface(desc.Width, desc.Height, desc.Format,
+    const UINT height = std::min<UINT>(desc.Height, (kOverlayLineCount + 1) * kOverlayLineSpacing);
+    if (!described || FAILED(pd3dDevice->CreateOffscreenPlainSurface(desc.Width, height, desc.Format,
                                                                      D3DPOOL_DEFAULT, &pOverlaySurface, nullptr))) {
         pOverlaySurface = nullptr;
     }

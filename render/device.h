@@ -8,7 +8,8 @@ extern IDirect3D9* pD3D;
 extern IDirect3DDevice9* pd3dDevice;
 
 // Where the frame writes the overlay lines with GDI before copying them into the back buffer: the
-// back buffer's like, in the default pool (GetDC takes no other). Null when the device made none.
+// back buffer's width and format, the lines' height, in the default pool (GetDC takes no other).
+// Null when the device made none.
 extern IDirect3DSurface9* pOverlaySurface;
 
 // Set when a present reported D3DERR_DEVICELOST; cleared once the device is reset.

@@ -130,9 +130,9 @@ TEST_F(DeviceLossTest, NothingIsDrawnWhileLostThenOneResetWithTheCreationParamet
     ASSERT_NE(pOverlaySurface, nullptr);
     D3DSURFACE_DESC surface;
     pOverlaySurface->GetDesc(&surface);
-    EXPECT_TRUE(surface.Width == made.BackBufferWidth && surface.Height == made.BackBufferHeight &&
+    EXPECT_TRUE(surface.Width == made.BackBufferWidth && surface.Height >= UINT(kOverlayHeight) &&
                 surface.Format == made.BackBufferFormat && surface.Pool == D3DPOOL_DEFAULT)
-        << "the surface made again is not the back buffer's like";
+        << "the surface made again cannot take the lines for the back buffer";
     DWORD ambient = 0, specular = FALSE;  // a reset sets both back to 0
     pd3dDevice->GetRenderState(D3DRS_AMBIENT, &ambient);
     pd3dDevice->GetRenderState(D3DRS_SPECULARENABLE, &specular);
