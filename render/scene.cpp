@@ -66,6 +66,14 @@ void DrawSubsets(const MeshModel* model) {
     }
 }
 
+// The steps after the world matrix, alike for course and car but for the up vector and light 0's ambient.
+void DrawUnder(const MeshModel* model, const ViewSettingsData& settings, const D3DXVECTOR3& vecUpVec, float ambient) {
+    SetView(settings, vecUpVec);
+    SetProjection(settings);
+    SetLight(settings, ambient);
+    DrawSubsets(model);
+}
+
 }  // namespace
 
 // The translation comes first, so the course turns about the car at the origin, and is scaled with the rest.
@@ -80,10 +88,7 @@ void DrawCourseWith(const MeshModel* model, const ViewSettingsData& settings) {
     D3DXMatrixMultiply(&matWorld, &matWorld, &matRotation);
     D3DXMatrixMultiply(&matWorld, &matWorld, &matScale);
     pd3dDevice->SetTransform(D3DTS_WORLD, &matWorld);
-    SetView(settings, D3DXVECTOR3(settings.fCrsUpX, settings.fCrsUpY, settings.fCrsUpZ));
-    SetProjection(settings);
-    SetLight(settings, kCourseAmbient);
-    DrawSubsets(model);
+    DrawUnder(model, settings, D3DXVECTOR3(settings.fCrsUpX, settings.fCrsUpY, settings.fCrsUpZ), kCourseAmbient);
 }
 
 void DrawCarWith(const MeshModel* model, const ViewSettingsData& settings) {
@@ -95,10 +100,7 @@ void DrawCarWith(const MeshModel* model, const ViewSettingsData& settings) {
     D3DXMatrixMultiply(&matWorld, &matWorld, &matRotation);
     D3DXMatrixMultiply(&matWorld, &matWorld, &matScale);
     pd3dDevice->SetTransform(D3DTS_WORLD, &matWorld);
-    SetView(settings, D3DXVECTOR3(kCarUpVec.x, kCarUpVec.y, kCarUpVec.z));
-    SetProjection(settings);
-    SetLight(settings, kCarAmbient);
-    DrawSubsets(model);
+    DrawUnder(model, settings, D3DXVECTOR3(kCarUpVec.x, kCarUpVec.y, kCarUpVec.z), kCarAmbient);
 }
 
 void DrawCourse(const MeshModel* model) { DrawCourseWith(model, ViewSettings); }
