@@ -5,11 +5,10 @@
 
 #include <algorithm>
 
-#include "overlay.h"
-
 #include "mesh_model.h"
 #include "message_box.h"
 #include "messages.h"
+#include "overlay.h"
 #include "view.h"
 
 IDirect3D9* pD3D = nullptr;
@@ -80,9 +79,10 @@ void CreateOverlaySurface() {
     D3DSURFACE_DESC desc;
     const bool described = SUCCEEDED(backBuffer->GetDesc(&desc));
     backBuffer->Release();
+    if (!described) return;
     const UINT height = std::min<UINT>(desc.Height, (kOverlayLineCount + 1) * kOverlayLineSpacing);
-    if (!described || FAILED(pd3dDevice->CreateOffscreenPlainSurface(desc.Width, height, desc.Format,
-                                                                     D3DPOOL_DEFAULT, &pOverlaySurface, nullptr))) {
+    if (FAILED(pd3dDevice->CreateOffscreenPlainSurface(desc.Width, height, desc.Format, D3DPOOL_DEFAULT,
+                                                       &pOverlaySurface, nullptr))) {
         pOverlaySurface = nullptr;
     }
 }
