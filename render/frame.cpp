@@ -25,7 +25,7 @@ bool CopyIntoBackBuffer(RECT (&boxes)[kOverlayLineCount]) {
     pOverlaySurface->GetDesc(&desc);
     bool copied = true;
     for (RECT& box : boxes) {
-        // StretchRect refuses a rectangle that leaves either surface (both have the back buffer's size).
+        // StretchRect refuses a rectangle that leaves either surface; the back buffer is the larger.
         box.right = std::min<LONG>(box.right, LONG(desc.Width));
         box.bottom = std::min<LONG>(box.bottom, LONG(desc.Height));
         if (box.right <= box.left || box.bottom <= box.top) continue;
