@@ -21,12 +21,9 @@ constexpr int kExitUsage = 2;
 constexpr int kExitWriteFailed = 1;
 
 const char kUsage[] =
-    "usage: drivetrace --course\n"
-    "       drivetrace --buttons PATTERN [--overlay]\n"
+    "usage: drivetrace --buttons PATTERN [--overlay]\n"
     "       drivetrace --help\n"
     "\n"
-    "--course             print the course plates, one line each:\n"
-    "                     index speed aux_a aux_b dvect_y dvect_x aux_c\n"
     "--buttons PATTERN    reset the drive, then run one update per frame and print\n"
     "                     one line per frame after its update:\n"
     "                     frame plate_pos speed wx wy wz vect_x vect_y vect_z\n"
@@ -48,7 +45,6 @@ const char kUsage[] =
 
 struct TraceOptions {
     bool help = false;
-    bool course = false;
     bool buttons = false;
     bool overlay = false;
     std::string pattern;
@@ -60,8 +56,6 @@ bool ParseOptions(int argc, char** argv, TraceOptions& options, std::string& err
         const std::string arg = argv[i];
         if (arg == "--help") {
             options.help = true;
-        } else if (arg == "--course") {
-            options.course = true;
         } else if (arg == "--overlay") {
             options.overlay = true;
         } else if (arg == "--buttons") {
@@ -84,9 +78,8 @@ bool ParseOptions(int argc, char** argv, TraceOptions& options, std::string& err
     if (options.help) {
         return true;
     }
-    if (options.course == options.buttons) {
-        error = options.course ? "--course and --buttons exclude each other"
-                               : "give --course or --buttons PATTERN (see --help)";
+    if (!options.buttons) {
+        error = "give --buttons PATTERN (see --help)";
         return false;
     }
     if (options.overlay && !options.buttons) {
@@ -94,13 +87,6 @@ bool ParseOptions(int argc, char** argv, TraceOptions& options, std::string& err
         return false;
     }
     return true;
-}
-
-void TraceCourse()
-{
-    for (int32_t i = 0; i < kPlateCount; ++i) {
-        PrintPlate(stdout, i, CourseTable.plates[i]);
-    }
 }
 
 // Runs the drive on a state of its own, from the start values through one step per frame.
@@ -152,8 +138,6 @@ int main(int argc, char** argv)
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
     if (options.help) {
         std::fputs(kUsage, stdout);
-    } else if (options.course) {
-        TraceCourse();
     } else {
         TraceButtons(runs, options.overlay);
     }

@@ -5,12 +5,6 @@
 
 #include "overlay.h"
 
-void PrintPlate(std::FILE* out, int32_t index, const CoursePlate& p)
-{
-    std::fprintf(out, "%" PRId32 " %d %d %d %d %d %d\n", index, p.speed, p.aux_a, p.aux_b, p.dvect_y,
-                 p.dvect_x, p.aux_c);
-}
-
 void PrintFrame(std::FILE* out, int32_t frame, const DriveStateData& s)
 {
     std::fprintf(out,
