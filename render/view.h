@@ -45,7 +45,6 @@ constexpr ViewPoint kCarUpVec = {0.0f, 1.0f, 0.0f};
 // The device's ambient light (D3DRS_AMBIENT), the same level in red, green and
 // blue, out of 255; light 0's ambient level below adds to it.
 constexpr int kSceneAmbientLevel = 0x11;
-constexpr double kSceneAmbient = kSceneAmbientLevel / 255.0;
 
 // Light 0's ambient level: the course's and the car's lights differ only in it.
 constexpr float kCourseAmbient = 0.3f;

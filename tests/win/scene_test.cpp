@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "device.h"
@@ -93,58 +94,50 @@ void ExpectLight(Vec direction, float ambient, const std::string& what) {
 
 }  // namespace
 
-// The course is moved to the car, turned about y, then x, then z, then scaled;
-// the car is turned in the same order and scaled.
-TEST_F(SceneTest, TwoOrThreeTurnsAtOnceComposeAboutYThenXThenZ) {
-    const float turns[][3] = {{0.3f, 1.1f, 0.0f}, {0.0f, 1.1f, -0.7f}, {0.3f, 0.0f, -0.7f}, {0.3f, 1.1f, -0.7f}};
-    for (const auto& t : turns) {
-        DriveStateData& s = DriveState;
-        s.fPosX = 1.0f, s.fPosY = 2.0f, s.fPosZ = -3.0f;
-        s.fCrsRotX = s.fCarRotX = t[0], s.fCrsRotY = s.fCarRotY = t[1], s.fCrsRotZ = s.fCarRotZ = t[2];
-        const Matrix turn = TurnY(t[1]) * TurnX(t[0]) * TurnZ(t[2]);
-        const std::string what = " turned " + std::to_string(t[0]) + ", " + std::to_string(t[1]) + ", " + std::to_string(t[2]);
-        pd3dDevice->BeginScene();
-        DrawCourse(&models[kCourseModel]);
-        ExpectTransform(D3DTS_WORLD, Move(1, 2, -3) * turn * Scale(4.6f), "course" + what);
-        DrawCar(&models[kCarModel]);
-        ExpectTransform(D3DTS_WORLD, turn * Scale(0.3f), "car" + what);
-        pd3dDevice->EndScene();
-    }
-}
-
 TEST_F(SceneTest, EachSubsetIsDrawnWithItsOwnMaterialAndTexture) {
+    const MeshModel& course = models[kCourseModel];
+    ASSERT_GT(course.dwNumMaterials, 1u);
     pd3dDevice->BeginScene();
-    DrawCourse(&models[kCourseModel]);
+    DrawCourse(&course);
     pd3dDevice->EndScene();
-    // The last subset drawn is the course's second: plain green, and no texture left on stage 0.
+    // What the device is left with is the last subset's own material and texture.
+    const DWORD last = course.dwNumMaterials - 1;
     D3DMATERIAL9 material;
     pd3dDevice->GetMaterial(&material);
-    EXPECT_TRUE(std::fabs(material.Diffuse.g - 0.7f) < 1e-6f && material.Ambient.g == material.Diffuse.g);
+    EXPECT_EQ(std::memcmp(&material, &course.pMeshMaterials[last], sizeof(material)), 0);
     IDirect3DBaseTexture9* texture = nullptr;
     pd3dDevice->GetTexture(0, &texture);
-    EXPECT_EQ(texture, nullptr);
+    EXPECT_EQ(texture, course.pMeshTextures[last]);
+    if (texture != nullptr) texture->Release();
 }
 
 // One camera for both: eye (0, 1, -1.8) looking at (0, 0, 1.2), upright, a 45 degree square view from 1 to 100;
-// the light falls along (-0.2, -0.8, 0) as given, the course lit 0.3 ambient, the car not.
+// the light falls along (-0.2, -0.8, 0) as given, the course lit 0.3 ambient, the car not; the course 4.6 times
+// its size, the car 0.3.
 TEST_F(SceneTest, BothDrawsSetTheFixedCameraProjectionAndLight) {
     const Matrix view = LookAt({0, 1, -1.8f}, {0, 0, 1.2f}, {0, 1, 0});
     const Matrix projection = Perspective(3.14159265f / 4, 1.0f, 1.0f, 100.0f);
+    DriveStateData& s = DriveState;
+    s.fCrsRotX = s.fCrsRotY = s.fCrsRotZ = s.fCarRotX = s.fCarRotY = s.fCarRotZ = 0.0f;
     pd3dDevice->BeginScene();
     DrawCourse(&models[kCourseModel]);
+    ExpectTransform(D3DTS_WORLD, Move(s.fPosX, s.fPosY, s.fPosZ) * Scale(4.6f), "course");
     ExpectTransform(D3DTS_VIEW, view, "course");
     ExpectTransform(D3DTS_PROJECTION, projection, "course");
     ExpectLight({-0.2f, -0.8f, 0.0f}, 0.3f, "course");
     DrawCar(&models[kCarModel]);
+    ExpectTransform(D3DTS_WORLD, Scale(0.3f), "car");
     ExpectTransform(D3DTS_VIEW, view, "car");
     ExpectTransform(D3DTS_PROJECTION, projection, "car");
     ExpectLight({-0.2f, -0.8f, 0.0f}, 0.0f, "car");
     pd3dDevice->EndScene();
 }
 
-// Settings the program never uses, every one of them away from its own: the view turns the world about y,
-// then x, then z before the look-at; the course's camera takes the up vector given, the car's stays upright.
-TEST_F(SceneTest, TheDrawsTakeEverySettingFromTheRecordGiven) {
+// Settings the program never uses, every one of them away from its own, and the course and the car turned
+// apart about all three axes. Each world is turned about y, then x, then z, then scaled, the course's moved to
+// the car first; the view turns the world the same way before the look-at; the course's camera takes the up
+// vector given, the car's stays upright.
+TEST_F(SceneTest, TheDrawsFollowTheDriveStateAndEverySettingOfTheRecordGiven) {
     ViewSettingsData v = ViewSettings;
     v.fCamX = 0.5f, v.fCamY = 2.0f, v.fCamZ = -3.0f;
     v.fCamHeading = 0.4f, v.fCamPitch = -0.3f, v.fCamBank = 0.25f;
@@ -154,14 +147,18 @@ TEST_F(SceneTest, TheDrawsTakeEverySettingFromTheRecordGiven) {
     const Matrix turn = TurnY(0.4f) * TurnX(-0.3f) * TurnZ(0.25f);
     const Vec eye = {0.5f, 2.0f, -3.0f}, target = {0.5f, 1.0f, 0.0f};
     const Matrix projection = Perspective(3.14159265f / 3, 1.0f, 1.0f, 100.0f);
-    DriveState.fCrsRotX = DriveState.fCrsRotY = DriveState.fCrsRotZ = 0.0f;
+    DriveStateData& s = DriveState;
+    s.fPosX = 1.0f, s.fPosY = 2.0f, s.fPosZ = -3.0f;
+    s.fCrsRotX = 0.3f, s.fCrsRotY = 1.1f, s.fCrsRotZ = -0.7f;
+    s.fCarRotX = -0.2f, s.fCarRotY = 0.5f, s.fCarRotZ = 0.4f;
     pd3dDevice->BeginScene();
     DrawCourseWith(&models[kCourseModel], v);
-    ExpectTransform(D3DTS_WORLD, Move(DriveState.fPosX, DriveState.fPosY, DriveState.fPosZ) * Scale(2.5f), "course");
+    ExpectTransform(D3DTS_WORLD, Move(1, 2, -3) * TurnY(1.1f) * TurnX(0.3f) * TurnZ(-0.7f) * Scale(2.5f), "course");
     ExpectTransform(D3DTS_VIEW, turn * LookAt(eye, target, {0.2f, 1.0f, 0.1f}), "course");
     ExpectTransform(D3DTS_PROJECTION, projection, "course");
     ExpectLight({0.5f, -1.5f, 0.25f}, 0.3f, "course");
     DrawCarWith(&models[kCarModel], v);
+    ExpectTransform(D3DTS_WORLD, TurnY(0.5f) * TurnX(-0.2f) * TurnZ(0.4f) * Scale(0.3f), "car");
     ExpectTransform(D3DTS_VIEW, turn * LookAt(eye, target, {0, 1, 0}), "car");
     ExpectTransform(D3DTS_PROJECTION, projection, "car");
     ExpectLight({0.5f, -1.5f, 0.25f}, 0.0f, "car");

@@ -7,32 +7,24 @@
 #include "course.h"
 #include "course_model.h"
 #include "textures.h"
-#include "view.h"
 #include "xfile_binary.h"
 #include "xfile_writer.h"
 
 namespace {
 
-void AddModel(std::vector<AssetFile>& files, const PackedModel& model, const std::string& file,
-              const std::string& name, bool text)
+void AddModel(std::vector<AssetFile>& files, const Mesh& mesh, const std::string& file, const std::string& name,
+              bool text)
 {
-    const std::string fault = ModelFault(MergeWrittenVertices(model.mesh));
+    const std::string fault = ModelFault(MergeWrittenVertices(mesh));
     if (!fault.empty()) {
         throw std::runtime_error(file + ": " + fault);
     }
-    if (text) {
-        files.push_back({file, FormatXFile(model.mesh, name)});
-        return;
-    }
-    files.push_back({file, FormatBinaryXFile(model.mesh, name)});
-    if (model.atlas.width > 0) {
-        files.push_back({model.atlas_file, FormatBmp(model.atlas)});
-    }
+    files.push_back({file, text ? FormatXFile(mesh, name) : FormatBinaryXFile(mesh, name)});
 }
 
-bool Named(const PackedModel& model, const std::string& texture)
+bool Named(const Mesh& mesh, const std::string& texture)
 {
-    for (const Material& m : model.mesh.materials) {
+    for (const Material& m : mesh.materials) {
         if (m.texture == texture) {
             return true;
         }
@@ -56,17 +48,10 @@ Mesh FinishedCarMesh()
     return mesh;
 }
 
-PackedModel PackedCourse()
-{
-    return PackSubsets(FinishedCourseMesh(), AllTextures(), kSceneAmbient + kCourseAmbient, "course.bmp");
-}
-
-PackedModel PackedCar() { return PackSubsets(FinishedCarMesh(), AllTextures(), kSceneAmbient + kCarAmbient, "car.bmp"); }
-
 std::vector<AssetFile> GenerateAssets(bool text)
 {
-    const PackedModel course = PackedCourse();
-    const PackedModel car = PackedCar();
+    const Mesh course = FinishedCourseMesh();
+    const Mesh car = FinishedCarMesh();
     std::vector<AssetFile> files;
     AddModel(files, course, "crs.x", "course", text);
     AddModel(files, car, "F1.x", "car", text);

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "mesh.h"
-#include "subsets.h"
 
 struct AssetFile {
     std::string name;   // under the output folder, e.g. "crs.x"
@@ -16,12 +15,6 @@ struct AssetFile {
 // grass, ...), faces grouped by material; the course along the course table.
 Mesh FinishedCourseMesh();
 Mesh FinishedCarMesh();
-
-// The same meshes as written to crs.x and F1.x: their materials packed into
-// few subsets lit as the program lights each model, with the atlases
-// "course.bmp" and "car.bmp".
-PackedModel PackedCourse();
-PackedModel PackedCar();
 
 // The run folder's files: crs.x and F1.x in the binary form and every texture
 // they name; or, with `text`, only the two models in the text form, for reading.

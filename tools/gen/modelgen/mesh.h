@@ -38,9 +38,6 @@ struct Mesh {
     std::vector<Vertex> vertices;
     std::vector<Face> faces;
     std::vector<Material> materials;
-    // Per-vertex diffuse colours, which the device lights in place of the
-    // material's diffuse colour; empty for none.
-    std::vector<Colour> colours;
 };
 
 // Appends a material and returns its index.

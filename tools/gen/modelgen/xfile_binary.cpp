@@ -99,19 +99,6 @@ void PutTextureCoords(std::string& out, const Mesh& mesh)
     Close(out);
 }
 
-// Each entry is an index and a colour: the two kinds of list alternate.
-void PutVertexColours(std::string& out, const Mesh& mesh)
-{
-    Open(out, "MeshVertexColors");
-    PutIntegers(out, {static_cast<uint32_t>(mesh.colours.size())});
-    for (size_t i = 0; i < mesh.colours.size(); ++i) {
-        const Colour& c = mesh.colours[i];
-        PutIntegers(out, {static_cast<uint32_t>(i)});
-        PutFloats(out, {c.r, c.g, c.b, 1.0});
-    }
-    Close(out);
-}
-
 void PutMaterial(std::string& out, const Material& m)
 {
     Open(out, "Material");
@@ -155,9 +142,6 @@ std::string FormatBinaryXFile(const Mesh& unmerged, const std::string& name)
     PutFaces(out, mesh);
     Close(out);
     PutTextureCoords(out, mesh);
-    if (!mesh.colours.empty()) {
-        PutVertexColours(out, mesh);
-    }
     PutMaterialList(out, mesh);
     Close(out);
     return out;

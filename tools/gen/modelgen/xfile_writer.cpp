@@ -1,4 +1,4 @@
-// Text .x output: header, vertices, faces, normals, texture coordinates, colours, materials.
+// Text .x output: header, vertices, faces, normals, texture coordinates, materials.
 #include "xfile_writer.h"
 
 #include <cstdio>
@@ -43,18 +43,6 @@ void AppendVectors(std::string& out, const Mesh& mesh, bool normals, const char*
         out += indent + Number(v.x) + ";" + Number(v.y) + ";" + Number(v.z) + ";" +
                Separator(i, mesh.vertices.size()) + "\n";
     }
-}
-
-void AppendVertexColours(std::string& out, const Mesh& mesh)
-{
-    out += " MeshVertexColors {\n";
-    out += "  " + std::to_string(mesh.colours.size()) + ";\n";
-    for (size_t i = 0; i < mesh.colours.size(); ++i) {
-        const Colour& c = mesh.colours[i];
-        out += "  " + std::to_string(i) + ";" + Number(c.r) + ";" + Number(c.g) + ";" + Number(c.b) + ";1.0;;" +
-               Separator(i, mesh.colours.size()) + "\n";
-    }
-    out += " }\n";
 }
 
 void AppendTextureCoords(std::string& out, const Mesh& mesh)
@@ -105,9 +93,8 @@ void AppendMaterialList(std::string& out, const Mesh& mesh)
 std::string WrittenVertex(const Mesh& mesh, size_t i)
 {
     const Vertex& v = mesh.vertices[i];
-    std::string text = Number(v.pos.x) + ";" + Number(v.pos.y) + ";" + Number(v.pos.z) + ";" + Number(v.normal.x) +
-                       ";" + Number(v.normal.y) + ";" + Number(v.normal.z) + ";" + Number(v.u) + ";" + Number(v.v);
-    return mesh.colours.empty() ? text : text + ";" + ColourLine(mesh.colours[i], "");
+    return Number(v.pos.x) + ";" + Number(v.pos.y) + ";" + Number(v.pos.z) + ";" + Number(v.normal.x) + ";" +
+           Number(v.normal.y) + ";" + Number(v.normal.z) + ";" + Number(v.u) + ";" + Number(v.v);
 }
 
 }  // namespace
@@ -122,9 +109,6 @@ Mesh MergeWrittenVertices(const Mesh& mesh)
         const auto added = index_of.emplace(WrittenVertex(mesh, i), static_cast<uint32_t>(merged.vertices.size()));
         if (added.second) {
             merged.vertices.push_back(mesh.vertices[i]);
-            if (!mesh.colours.empty()) {
-                merged.colours.push_back(mesh.colours[i]);
-            }
         }
         merged_index[i] = added.first->second;
     }
@@ -149,10 +133,6 @@ std::string FormatXFile(const Mesh& unmerged, const std::string& name)
     out += " }\n\n";
     AppendTextureCoords(out, mesh);
     out += "\n";
-    if (!mesh.colours.empty()) {
-        AppendVertexColours(out, mesh);
-        out += "\n";
-    }
     AppendMaterialList(out, mesh);
     out += "}\n";
     return out;

@@ -9,8 +9,8 @@
 // faces keep their order. Both forms write it, so the loader reads the same vertices from each.
 Mesh MergeWrittenVertices(const Mesh& mesh);
 
-// The text file: one Mesh `name`, merged, with normals, texture coordinates, vertex colours where the
-// mesh has them, and one inline Material per subset; equal meshes give equal bytes.
+// The text file: one Mesh `name`, merged, with normals, texture coordinates and one inline Material
+// per subset; equal meshes give equal bytes.
 std::string FormatXFile(const Mesh& mesh, const std::string& name);
 
 // A number as the text file holds it: six decimals at most, never "-0.0".
