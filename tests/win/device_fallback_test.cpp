@@ -1,10 +1,10 @@
 // Device set-up and release when Direct3D or the hardware device is refused (Direct3DCreate9 replaced at link time).
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <vector>
 
 #include "device.h"
+#include "device_fixture.h"
 #include "direct3d_double.h"
 #include "message_capture.h"
 #include "mesh_model.h"
@@ -27,14 +27,6 @@ HRESULT InitUnder(Direct3DScript s, std::vector<CapturedBox>* boxes) {
     return hr;
 }
 
-// Every field, and not the padding a memcmp would also compare.
-auto Fields(const D3DPRESENT_PARAMETERS& p) {
-    return std::make_tuple(p.BackBufferWidth, p.BackBufferHeight, p.BackBufferFormat, p.BackBufferCount,
-                           p.MultiSampleType, p.MultiSampleQuality, p.SwapEffect, p.hDeviceWindow, p.Windowed,
-                           p.EnableAutoDepthStencil, p.AutoDepthStencilFormat, p.Flags, p.FullScreen_RefreshRateInHz,
-                           p.PresentationInterval);
-}
-
 bool NothingHeld() { return !pD3D && !pd3dDevice && !models[kCourseModel].pMesh && !models[kCarModel].pMesh; }
 
 }  // namespace
@@ -52,8 +44,8 @@ TEST(DeviceFallback, ARefusedHardwareDeviceGivesTheNoticeThenTheReferenceDeviceA
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_TRUE(calls[0].type == D3DDEVTYPE_HAL && calls[1].type == D3DDEVTYPE_REF);
     EXPECT_EQ(calls[0].given.AutoDepthStencilFormat, D3DFMT_D16);
-    ASSERT_NE(Fields(calls[0].given), Fields(calls[0].left));
-    EXPECT_EQ(Fields(calls[0].left), Fields(calls[1].given));
+    ASSERT_NE(PresentFields(calls[0].given), PresentFields(calls[0].left));
+    EXPECT_EQ(PresentFields(calls[0].left), PresentFields(calls[1].given));
     D3DDEVICE_CREATION_PARAMETERS creation;
     pd3dDevice->GetCreationParameters(&creation);
     EXPECT_EQ(creation.DeviceType, D3DDEVTYPE_REF);

@@ -4,11 +4,21 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <tuple>
+
 #include "device.h"
 #include "drive.h"
 #include "message_capture.h"
 #include "test_files.h"
 #include "test_window.h"
+
+// Every field of the present parameters, for comparing them without the padding a memcmp would read.
+inline auto PresentFields(const D3DPRESENT_PARAMETERS& p) {
+    return std::make_tuple(p.BackBufferWidth, p.BackBufferHeight, p.BackBufferFormat, p.BackBufferCount,
+                           p.MultiSampleType, p.MultiSampleQuality, p.SwapEffect, p.hDeviceWindow, p.Windowed,
+                           p.EnableAutoDepthStencil, p.AutoDepthStencilFormat, p.Flags, p.FullScreen_RefreshRateInHz,
+                           p.PresentationInterval);
+}
 
 // SetUp: a fresh folder with the demo models, a test window, InitD3D without a
 // box and the drive state reset. TearDown: Cleanup, the window destroyed.

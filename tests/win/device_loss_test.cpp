@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <tuple>
 
 #include "device.h"
 #include "device_fixture.h"
@@ -60,14 +59,6 @@ HRESULT WINAPI CreateOffscreenPlainSurface(IDirect3DDevice9* self, UINT width, U
         self, width, height, format, pool, surface, shared);
 }
 
-// Every field: a memcmp would also compare the padding before hDeviceWindow.
-auto Fields(const D3DPRESENT_PARAMETERS& p) {
-    return std::make_tuple(p.BackBufferWidth, p.BackBufferHeight, p.BackBufferFormat, p.BackBufferCount,
-                           p.MultiSampleType, p.MultiSampleQuality, p.SwapEffect, p.hDeviceWindow, p.Windowed,
-                           p.EnableAutoDepthStencil, p.AutoDepthStencilFormat, p.Flags, p.FullScreen_RefreshRateInHz,
-                           p.PresentationInterval);
-}
-
 struct DeviceLossTest : DeviceTest {
     HDC dc = nullptr;
     void SetUp() override {
@@ -122,7 +113,7 @@ TEST_F(DeviceLossTest, NothingIsDrawnWhileLostThenOneResetWithTheCreationParamet
     RunFrame(dc);
     EXPECT_FALSE(bDeviceLost);
     EXPECT_EQ(script.resets, 1);
-    EXPECT_EQ(Fields(script.resetWith), Fields(made)) << "Reset with other parameters";
+    EXPECT_EQ(PresentFields(script.resetWith), PresentFields(made)) << "Reset with other parameters";
     EXPECT_EQ(script.surfaceAtReset, nullptr) << "the overlay surface lived on into the reset";
     EXPECT_EQ(script.scenes, 4);
     EXPECT_EQ(script.presents, 4);
