@@ -82,10 +82,6 @@ bool ParseOptions(int argc, char** argv, TraceOptions& options, std::string& err
         error = "give --buttons PATTERN (see --help)";
         return false;
     }
-    if (options.overlay && !options.buttons) {
-        error = "--overlay needs --buttons PATTERN";
-        return false;
-    }
     return true;
 }
 

@@ -32,26 +32,18 @@ bool Named(const Mesh& mesh, const std::string& texture)
     return false;
 }
 
+Mesh Finished(Mesh mesh)
+{
+    FinishMesh(mesh);
+    return mesh;
+}
+
 }  // namespace
-
-Mesh FinishedCourseMesh()
-{
-    Mesh mesh = BuildCourseModel(CourseTable).mesh;
-    FinishMesh(mesh);
-    return mesh;
-}
-
-Mesh FinishedCarMesh()
-{
-    Mesh mesh = BuildCarModel().mesh;
-    FinishMesh(mesh);
-    return mesh;
-}
 
 std::vector<AssetFile> GenerateAssets(bool text)
 {
-    const Mesh course = FinishedCourseMesh();
-    const Mesh car = FinishedCarMesh();
+    const Mesh course = Finished(BuildCourseModel(CourseTable).mesh);
+    const Mesh car = Finished(BuildCarModel().mesh);
     std::vector<AssetFile> files;
     AddModel(files, course, "crs.x", "course", text);
     AddModel(files, car, "F1.x", "car", text);
