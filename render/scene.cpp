@@ -74,32 +74,32 @@ void DrawUnder(const MeshModel* model, const ViewSettingsData& settings, const D
     DrawSubsets(model);
 }
 
-}  // namespace
-
-// The translation comes first, so the course turns about the car at the origin, and is scaled with the rest.
-void DrawCourseWith(const MeshModel* model, const ViewSettingsData& settings) {
-    const DriveStateData& s = DriveState;
+// matWorld = matPosition x matRotation x matScale: moved, turned about y, x, z, then scaled alike on all axes.
+void SetWorld(const D3DXVECTOR3& position, float fRotX, float fRotY, float fRotZ, float fScale) {
     D3DXMATRIX matWorld, matPosition, matRotation, matScale;
-    D3DXMatrixTranslation(&matPosition, s.fPosX, s.fPosY, s.fPosZ);
-    BuildRotation(&matRotation, s.fCrsRotX, s.fCrsRotY, s.fCrsRotZ);
-    D3DXMatrixScaling(&matScale, settings.fCrsScale, settings.fCrsScale, settings.fCrsScale);
+    D3DXMatrixTranslation(&matPosition, position.x, position.y, position.z);
+    BuildRotation(&matRotation, fRotX, fRotY, fRotZ);
+    D3DXMatrixScaling(&matScale, fScale, fScale, fScale);
     D3DXMatrixIdentity(&matWorld);
     D3DXMatrixMultiply(&matWorld, &matWorld, &matPosition);
     D3DXMatrixMultiply(&matWorld, &matWorld, &matRotation);
     D3DXMatrixMultiply(&matWorld, &matWorld, &matScale);
     pd3dDevice->SetTransform(D3DTS_WORLD, &matWorld);
+}
+
+}  // namespace
+
+// The translation comes first, so the course turns about the car at the origin, and is scaled with the rest.
+void DrawCourseWith(const MeshModel* model, const ViewSettingsData& settings) {
+    const DriveStateData& s = DriveState;
+    SetWorld(D3DXVECTOR3(s.fPosX, s.fPosY, s.fPosZ), s.fCrsRotX, s.fCrsRotY, s.fCrsRotZ, settings.fCrsScale);
     DrawUnder(model, settings, D3DXVECTOR3(settings.fCrsUpX, settings.fCrsUpY, settings.fCrsUpZ), kCourseAmbient);
 }
 
+// The car stands at the origin: no translation.
 void DrawCarWith(const MeshModel* model, const ViewSettingsData& settings) {
     const DriveStateData& s = DriveState;
-    D3DXMATRIX matWorld, matRotation, matScale;
-    BuildRotation(&matRotation, s.fCarRotX, s.fCarRotY, s.fCarRotZ);
-    D3DXMatrixScaling(&matScale, kCarScale, kCarScale, kCarScale);
-    D3DXMatrixIdentity(&matWorld);
-    D3DXMatrixMultiply(&matWorld, &matWorld, &matRotation);
-    D3DXMatrixMultiply(&matWorld, &matWorld, &matScale);
-    pd3dDevice->SetTransform(D3DTS_WORLD, &matWorld);
+    SetWorld(D3DXVECTOR3(0.0f, 0.0f, 0.0f), s.fCarRotX, s.fCarRotY, s.fCarRotZ, kCarScale);
     DrawUnder(model, settings, D3DXVECTOR3(kCarUpVec.x, kCarUpVec.y, kCarUpVec.z), kCarAmbient);
 }
 
