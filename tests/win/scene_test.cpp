@@ -16,60 +16,27 @@ namespace {
 
 using SceneTest = DeviceTest;
 
-struct Matrix {
-    float m[4][4];
-};
-
-// Row vectors, as Direct3D transforms them (v' = v M): the left factor acts first.
-Matrix operator*(const Matrix& a, const Matrix& b) {
-    Matrix p = {};
-    for (int r = 0; r < 4; ++r) {
-        for (int c = 0; c < 4; ++c) {
-            for (int k = 0; k < 4; ++k) p.m[r][c] += a.m[r][k] * b.m[k][c];
-        }
-    }
-    return p;
+// The factors as D3DX makes them; D3DXMATRIX's product takes row vectors, so the left factor acts first.
+D3DXMATRIX TurnX(float a) { D3DXMATRIX m; return *D3DXMatrixRotationX(&m, a); }
+D3DXMATRIX TurnY(float a) { D3DXMATRIX m; return *D3DXMatrixRotationY(&m, a); }
+D3DXMATRIX TurnZ(float a) { D3DXMATRIX m; return *D3DXMatrixRotationZ(&m, a); }
+D3DXMATRIX Scale(float s) { D3DXMATRIX m; return *D3DXMatrixScaling(&m, s, s, s); }
+D3DXMATRIX Move(float x, float y, float z) { D3DXMATRIX m; return *D3DXMatrixTranslation(&m, x, y, z); }
+D3DXMATRIX LookAt(D3DXVECTOR3 eye, D3DXVECTOR3 target, D3DXVECTOR3 up) {
+    D3DXMATRIX m;
+    return *D3DXMatrixLookAtLH(&m, &eye, &target, &up);
 }
 
-Matrix TurnX(float a) { return {{{1, 0, 0, 0}, {0, cosf(a), sinf(a), 0}, {0, -sinf(a), cosf(a), 0}, {0, 0, 0, 1}}}; }
-Matrix TurnY(float a) { return {{{cosf(a), 0, -sinf(a), 0}, {0, 1, 0, 0}, {sinf(a), 0, cosf(a), 0}, {0, 0, 0, 1}}}; }
-Matrix TurnZ(float a) { return {{{cosf(a), sinf(a), 0, 0}, {-sinf(a), cosf(a), 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}}}; }
-Matrix Scale(float s) { return {{{s, 0, 0, 0}, {0, s, 0, 0}, {0, 0, s, 0}, {0, 0, 0, 1}}}; }
-Matrix Move(float x, float y, float z) { return {{{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {x, y, z, 1}}}; }
-
-struct Vec {
-    float x, y, z;
-};
-Vec Minus(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-float Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Vec Cross(Vec a, Vec b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-Vec Unit(Vec a) {
-    const float l = std::sqrt(Dot(a, a));
-    return {a.x / l, a.y / l, a.z / l};
-}
-
-// A left-handed camera at eye looking at target: the world's axes taken into the camera's.
-Matrix LookAt(Vec eye, Vec target, Vec up) {
-    const Vec z = Unit(Minus(target, eye)), x = Unit(Cross(up, z)), y = Cross(z, x);
-    return {{{x.x, y.x, z.x, 0}, {x.y, y.y, z.y, 0}, {x.z, y.z, z.z, 0}, {-Dot(x, eye), -Dot(y, eye), -Dot(z, eye), 1}}};
-}
-
-// A left-handed perspective whose depth runs 0 at near to 1 at far.
-Matrix Perspective(float fovY, float aspect, float nearZ, float farZ) {
-    const float ys = 1.0f / std::tan(fovY / 2), q = farZ / (farZ - nearZ);
-    return {{{ys / aspect, 0, 0, 0}, {0, ys, 0, 0}, {0, 0, q, 1}, {0, 0, -nearZ * q, 0}}};
-}
-
-void ExpectTransform(D3DTRANSFORMSTATETYPE which, const Matrix& expected, const std::string& what) {
-    Matrix actual;
-    pd3dDevice->GetTransform(which, reinterpret_cast<D3DMATRIX*>(&actual));
+void ExpectTransform(D3DTRANSFORMSTATETYPE which, const D3DXMATRIX& expected, const std::string& what) {
+    D3DXMATRIX actual;
+    pd3dDevice->GetTransform(which, &actual);
     float worst = 0.0f;
     for (int i = 0; i < 16; ++i) worst = std::max(worst, std::fabs(actual.m[i / 4][i % 4] - expected.m[i / 4][i % 4]));
-    EXPECT_LT(worst, 1e-4f) << what << ": the device's matrix " << which << " is off the one worked out by hand";
+    EXPECT_LT(worst, 1e-4f) << what << ": the device's matrix " << which << " is off the one composed here";
 }
 
 // Light 0 as the device holds it: directional, unit white diffuse, no specular, range 200, enabled.
-void ExpectLight(Vec direction, float ambient, const std::string& what) {
+void ExpectLight(D3DXVECTOR3 direction, float ambient, const std::string& what) {
     D3DLIGHT9 light;
     pd3dDevice->GetLight(0, &light);
     BOOL enabled = FALSE;
@@ -111,28 +78,6 @@ TEST_F(SceneTest, EachSubsetIsDrawnWithItsOwnMaterialAndTexture) {
     if (texture != nullptr) texture->Release();
 }
 
-// One camera for both: eye (0, 1, -1.8) looking at (0, 0, 1.2), upright, a 45 degree square view from 1 to 100;
-// the light falls along (-0.2, -0.8, 0) as given, the course lit 0.3 ambient, the car not; the course 4.6 times
-// its size, the car 0.3.
-TEST_F(SceneTest, BothDrawsSetTheFixedCameraProjectionAndLight) {
-    const Matrix view = LookAt({0, 1, -1.8f}, {0, 0, 1.2f}, {0, 1, 0});
-    const Matrix projection = Perspective(3.14159265f / 4, 1.0f, 1.0f, 100.0f);
-    DriveStateData& s = DriveState;
-    s.fCrsRotX = s.fCrsRotY = s.fCrsRotZ = s.fCarRotX = s.fCarRotY = s.fCarRotZ = 0.0f;
-    pd3dDevice->BeginScene();
-    DrawCourse(&models[kCourseModel]);
-    ExpectTransform(D3DTS_WORLD, Move(s.fPosX, s.fPosY, s.fPosZ) * Scale(4.6f), "course");
-    ExpectTransform(D3DTS_VIEW, view, "course");
-    ExpectTransform(D3DTS_PROJECTION, projection, "course");
-    ExpectLight({-0.2f, -0.8f, 0.0f}, 0.3f, "course");
-    DrawCar(&models[kCarModel]);
-    ExpectTransform(D3DTS_WORLD, Scale(0.3f), "car");
-    ExpectTransform(D3DTS_VIEW, view, "car");
-    ExpectTransform(D3DTS_PROJECTION, projection, "car");
-    ExpectLight({-0.2f, -0.8f, 0.0f}, 0.0f, "car");
-    pd3dDevice->EndScene();
-}
-
 // Settings the program never uses, every one of them away from its own, and the course and the car turned
 // apart about all three axes. Each world is turned about y, then x, then z, then scaled, the course's moved to
 // the car first; the view turns the world the same way before the look-at; the course's camera takes the up
@@ -144,9 +89,10 @@ TEST_F(SceneTest, TheDrawsFollowTheDriveStateAndEverySettingOfTheRecordGiven) {
     v.fCrsScale = 2.5f, v.fFovDiv = 3.0f;
     v.fLightDirX = 0.5f, v.fLightDirY = -1.5f, v.fLightDirZ = 0.25f;
     v.fCrsUpX = 0.2f, v.fCrsUpY = 1.0f, v.fCrsUpZ = 0.1f;
-    const Matrix turn = TurnY(0.4f) * TurnX(-0.3f) * TurnZ(0.25f);
-    const Vec eye = {0.5f, 2.0f, -3.0f}, target = {0.5f, 1.0f, 0.0f};
-    const Matrix projection = Perspective(3.14159265f / 3, 1.0f, 1.0f, 100.0f);
+    const D3DXMATRIX turn = TurnY(0.4f) * TurnX(-0.3f) * TurnZ(0.25f);
+    const D3DXVECTOR3 eye = {0.5f, 2.0f, -3.0f}, target = {0.5f, 1.0f, 0.0f};
+    D3DXMATRIX projection;  // a square view from 1 to 100
+    D3DXMatrixPerspectiveFovLH(&projection, 3.14159265f / 3, 1.0f, 1.0f, 100.0f);
     DriveStateData& s = DriveState;
     s.fPosX = 1.0f, s.fPosY = 2.0f, s.fPosZ = -3.0f;
     s.fCrsRotX = 0.3f, s.fCrsRotY = 1.1f, s.fCrsRotZ = -0.7f;
