@@ -10,9 +10,9 @@
 #include <string>
 
 #include "device.h"
+#include "device_fixture.h"
 #include "mesh_model.h"
 #include "message_capture.h"
-#include "test_window.h"
 
 namespace {
 

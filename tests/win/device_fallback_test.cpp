@@ -9,7 +9,6 @@
 #include "message_capture.h"
 #include "mesh_model.h"
 #include "test_files.h"
-#include "test_window.h"
 
 namespace {
 

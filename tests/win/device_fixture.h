@@ -1,4 +1,4 @@
-// Test support: a fixture that starts the real device on a test window in a folder of demo models.
+// Test support: a test window, and a fixture that starts the real device on one in a folder of demo models.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,7 +10,6 @@
 #include "drive.h"
 #include "message_capture.h"
 #include "test_files.h"
-#include "test_window.h"
 
 // Every field of the present parameters, for comparing them without the padding a memcmp would read.
 inline auto PresentFields(const D3DPRESENT_PARAMETERS& p) {
@@ -18,6 +17,18 @@ inline auto PresentFields(const D3DPRESENT_PARAMETERS& p) {
                            p.MultiSampleType, p.MultiSampleQuality, p.SwapEffect, p.hDeviceWindow, p.Windowed,
                            p.EnableAutoDepthStencil, p.AutoDepthStencilFormat, p.Flags, p.FullScreen_RefreshRateInHz,
                            p.PresentationInterval);
+}
+
+// A shown 800 x 600 window at (100, 100) with the default window procedure; the caller destroys it.
+inline HWND CreateTestWindow() {
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "VatrelTestWindow";
+    RegisterClassExA(&wc);  // fails harmlessly once registered
+    return CreateWindowExA(0, wc.lpszClassName, "test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 800, 600, nullptr,
+                           nullptr, wc.hInstance, nullptr);
 }
 
 // SetUp: a fresh folder with the demo models, a test window, InitD3D without a

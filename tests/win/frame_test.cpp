@@ -11,7 +11,6 @@
 #include "frame.h"
 #include "method_table.h"
 #include "overlay_match.h"
-#include "test_window.h"
 
 namespace {
 
@@ -23,22 +22,48 @@ bool ClearGrey(uint32_t p) {
     return within(p >> 16) && within((p >> 8) & 0xFF) && within(p & 0xFF);
 }
 
+// The back buffer as 0x00RRGGBB, row by row, read through a system-memory copy; its width goes to *width.
+Pixels ReadBackBuffer(IDirect3DDevice9* device, UINT* width) {
+    IDirect3DSurface9 *backBuffer = nullptr, *copy = nullptr;
+    device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer);
+    D3DSURFACE_DESC desc;
+    backBuffer->GetDesc(&desc);
+    device->CreateOffscreenPlainSurface(desc.Width, desc.Height, desc.Format, D3DPOOL_SYSTEMMEM, &copy, nullptr);
+    device->GetRenderTargetData(backBuffer, copy);
+    backBuffer->Release();
+    D3DLOCKED_RECT locked;
+    copy->LockRect(&locked, nullptr, D3DLOCK_READONLY);
+    Pixels pixels;
+    for (UINT y = 0; y < desc.Height; ++y) {
+        const BYTE* row = static_cast<const BYTE*>(locked.pBits) + y * locked.Pitch;
+        for (UINT x = 0; x < desc.Width; ++x) {
+            if (desc.Format != D3DFMT_R5G6B5) {
+                pixels.push_back(reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF);
+                continue;
+            }
+            const uint32_t p = reinterpret_cast<const uint16_t*>(row)[x], r = p >> 11, g = (p >> 5) & 0x3F, b = p & 0x1F;
+            pixels.push_back(((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) | (b << 3 | b >> 2));
+        }
+    }
+    copy->UnlockRect();
+    copy->Release();
+    *width = desc.Width;
+    return pixels;
+}
+
 int presents;
 Pixels presented;  // the overlay area of the back buffer at the last present, kOverlayWidth wide
 long presentedScene;  // pixels below it that are not the clear's grey
 
 HRESULT WINAPI Present(IDirect3DDevice9* self, const RECT* a, const RECT* b, HWND w, const RGNDATA* r) {
     ++presents;
-    IDirect3DSurface9* backBuffer = BackBuffer(self);
-    D3DSURFACE_DESC desc;
-    backBuffer->GetDesc(&desc);
-    const Pixels all = ReadSurfaceArea(self, backBuffer, desc.Width, desc.Height);
-    backBuffer->Release();
+    UINT width = 0;
+    const Pixels all = ReadBackBuffer(self, &width);
     presented.clear();
     for (int y = 0; y < kOverlayHeight; ++y) {
-        presented.insert(presented.end(), all.begin() + y * desc.Width, all.begin() + y * desc.Width + kOverlayWidth);
+        presented.insert(presented.end(), all.begin() + y * width, all.begin() + y * width + kOverlayWidth);
     }
-    presentedScene = std::count_if(all.begin() + kOverlayHeight * desc.Width, all.end(),
+    presentedScene = std::count_if(all.begin() + kOverlayHeight * width, all.end(),
                                    [](uint32_t p) { return !ClearGrey(p); });
     return methods.Real<decltype(&Present)>(kPresent)(self, a, b, w, r);
 }
@@ -108,7 +133,8 @@ TEST_F(FrameTest, ARefusedSceneGetsNoTextNoDrawingAndNoEndButStillItsClearAndPre
     ASSERT_EQ(pd3dDevice->BeginScene(), D3D_OK);
     D3DMATRIX sentinel = {};
     pd3dDevice->SetTransform(D3DTS_WORLD, &sentinel);
-    IDirect3DSurface9* backBuffer = BackBuffer(pd3dDevice);
+    IDirect3DSurface9* backBuffer = nullptr;
+    pd3dDevice->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer);
     pd3dDevice->ColorFill(backBuffer, nullptr, D3DCOLOR_XRGB(255, 0, 0));
     backBuffer->Release();
     const Canvas window(kOverlayWidth, kOverlayHeight);

@@ -29,7 +29,7 @@ TEST_F(MeshModelTest, EachMissingTextureIsOneBoxAndANullEntryAndReleaseGivesBack
     WriteBmp("here.bmp", 4, 4, 0xFFFFFF);
     WriteBmp("sub\\beside.bmp", 4, 4, 0xFFFFFF);
     WriteXFile("sub\\model.x", {{0.1f, 0.2f, 0.3f, "gone.bmp"}, {0.25f, 0.5f, 0.75f, "here.bmp"},
-                                {0.1f, 0.2f, 0.3f, "beside.bmp"}, {0.1f, 0.2f, 0.3f, ""}, PlainMaterial(0, 0, 0)});
+                                {0.1f, 0.2f, 0.3f, "beside.bmp"}, {0.1f, 0.2f, 0.3f, ""}, {0, 0, 0, nullptr}});
     const ULONG references = DeviceReferences();
     MeshModel model = {};
     ASSERT_EQ(LoadXFile(&model, "sub\\model.x", D3DXVECTOR3(0.0f, 0.0f, 0.0f)), S_OK);

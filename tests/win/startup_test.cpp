@@ -13,7 +13,6 @@
 #include "message_capture.h"
 #include "mesh_model.h"
 #include "test_files.h"
-#include "test_window.h"
 #include "window.h"
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int);

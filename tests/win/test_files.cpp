@@ -5,8 +5,6 @@
 
 #include <fstream>
 
-XMaterial PlainMaterial(float r, float g, float b) { return XMaterial{r, g, b, nullptr}; }
-
 void WriteXFile(const std::string& path, const std::vector<XMaterial>& materials) {
     const size_t quads = materials.size();
     std::ofstream out(path, std::ios::binary);
@@ -55,7 +53,7 @@ void EnterFreshFolder() {
 }
 
 void WriteDemoModels() {
-    WriteXFile("crs.x", {{0.6f, 0.6f, 0.6f, "road.bmp"}, PlainMaterial(0.1f, 0.7f, 0.1f)});
+    WriteXFile("crs.x", {{0.6f, 0.6f, 0.6f, "road.bmp"}, {0.1f, 0.7f, 0.1f, nullptr}});
     WriteBmp("road.bmp", 8, 8, 0x808080);
-    WriteXFile("F1.x", {PlainMaterial(0.9f, 0.1f, 0.1f)});
+    WriteXFile("F1.x", {{0.9f, 0.1f, 0.1f, nullptr}});
 }

@@ -11,7 +11,6 @@ struct XMaterial {
     float r, g, b;
     const char* texture;
 };
-XMaterial PlainMaterial(float r, float g, float b);
 
 // Writes a text .x mesh with one quad (two triangles) per material (one at least), quad i drawn with material i.
 void WriteXFile(const std::string& path, const std::vector<XMaterial>& materials);
