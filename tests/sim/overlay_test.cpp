@@ -27,15 +27,9 @@ TEST(Overlay, EachLineShowsItsOwnFieldWithItsSignAndExtremesFitTheBuffer)
 {
     // Every printed field distinct, so a line reading its neighbour's field shows.
     DriveStateData s = kDriveStart;
-    s.wx = -1;
-    s.wy = -13000;
-    s.wz = -6;
-    s.vect_x = -2;
-    s.vect_y = 4085;
-    s.vect_z = -3;
-    s.fPosX = -9.199f;
-    s.fPosY = -1e-7f;  // rounds to zero at six decimals and keeps its sign
-    s.fPosZ = 0.0000019f;
+    s.wx = -1, s.wy = -13000, s.wz = -6;
+    s.vect_x = -2, s.vect_y = 4085, s.vect_z = -3;
+    s.fPosX = -9.199f, s.fPosY = -1e-7f, s.fPosZ = 0.0000019f;  // fPosY rounds to zero at six decimals, keeping its sign
     s.plate_pos = 1072;
     DriveStateData lowest = kDriveStart;
     lowest.wx = lowest.wy = lowest.wz = lowest.vect_x = lowest.vect_y = lowest.vect_z = lowest.plate_pos = INT32_MIN;

@@ -51,10 +51,8 @@ HRESULT WINAPI Reset(IDirect3DDevice9* self, D3DPRESENT_PARAMETERS* pp) {
 }
 HRESULT WINAPI CreateOffscreenPlainSurface(IDirect3DDevice9* self, UINT width, UINT height, D3DFORMAT format,
                                            D3DPOOL pool, IDirect3DSurface9** surface, HANDLE* shared) {
-    if (pool != D3DPOOL_DEFAULT) return methods.Real<decltype(&CreateOffscreenPlainSurface)>(kCreateOffscreenPlainSurface)(
-        self, width, height, format, pool, surface, shared);
-    ++script.surfacesMade;
-    if (script.refuseSurfaces) return D3DERR_OUTOFVIDEOMEMORY;
+    script.surfacesMade += pool == D3DPOOL_DEFAULT;
+    if (pool == D3DPOOL_DEFAULT && script.refuseSurfaces) return D3DERR_OUTOFVIDEOMEMORY;
     return methods.Real<decltype(&CreateOffscreenPlainSurface)>(kCreateOffscreenPlainSurface)(
         self, width, height, format, pool, surface, shared);
 }

@@ -10,7 +10,6 @@ enum DeviceMethodPlace {
     kTestCooperativeLevel = 3,
     kReset = 16,
     kPresent = 17,
-    kStretchRect = 34,
     kCreateOffscreenPlainSurface = 36,
     kBeginScene = 41,
 };
