@@ -1,4 +1,4 @@
-// Direct3DCreate9 replaced at link time: the real d3d9 object, or none, or one that refuses the hardware device.
+// Direct3DCreate9 replaced at link time: the real d3d9 object, or none, or one that refuses devices.
 #include "direct3d_double.h"
 
 #include <algorithm>
@@ -17,7 +17,7 @@ HRESULT WINAPI RefusingCreateDevice(IDirect3D9* self, UINT adapter, D3DDEVTYPE t
                                     D3DPRESENT_PARAMETERS* pp, IDirect3DDevice9** device) {
     const D3DPRESENT_PARAMETERS given = *pp;
     HRESULT hr = D3DERR_NOTAVAILABLE;
-    if (type == D3DDEVTYPE_HAL) {
+    if (type == D3DDEVTYPE_HAL || Direct3DDouble.script == Direct3DScript::kRefuseBoth) {
         RECT client = {};
         GetClientRect(window, &client);
         pp->BackBufferWidth = UINT(client.right), pp->BackBufferHeight = UINT(client.bottom);

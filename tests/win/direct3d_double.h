@@ -5,10 +5,10 @@
 
 #include <vector>
 
-// kReal: the real object, untouched. kNoDirect3D: Direct3DCreate9 returns null. kRefuseHal: the real
-// object, whose CreateDevice refuses D3DDEVTYPE_HAL after filling in the record's back buffer size and
-// format, as a device being made does.
-enum class Direct3DScript { kReal, kNoDirect3D, kRefuseHal };
+// kReal: the real object, untouched. kNoDirect3D: Direct3DCreate9 returns null. Otherwise the
+// real object, whose CreateDevice refuses D3DDEVTYPE_HAL (kRefuseHal) or every type (kRefuseBoth); a
+// refusal fills in the record's back buffer size and format first, as a device being made does.
+enum class Direct3DScript { kReal, kNoDirect3D, kRefuseHal, kRefuseBoth };
 
 // One CreateDevice call: its device type, the record it was given and the record as it left it.
 struct DeviceCall {

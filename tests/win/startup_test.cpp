@@ -1,5 +1,5 @@
 // Start-up through WinMain (Direct3DCreate9 and XInputGetState replaced at link time): the D3DX runtime check,
-// the drive reset before the first frame, and the exit status of a normal quit and of a start without Direct3D.
+// the drive reset before the first frame, and the exit status of a normal quit and of a failed start.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -72,9 +72,9 @@ TEST(Startup, TheFirstFrameStartsFromTheResetDriveAndClosingTheWindowEndsWithZer
     EXPECT_EQ(models[kCourseModel].pMesh, nullptr);
 }
 
-// Without Direct3D: its one box, captioned blank, no poll, nothing held, and exit status 1. (No device
-// of either type is a real run's: the end-to-end test with Wine's Direct3D switched off.)
-TEST(Startup, WithoutDirect3DItsOneBoxNeverReachesTheLoopHoldsNothingAndEndsWithOne) {
+// Without Direct3D: its one box, captioned blank, no poll, nothing held, and exit status 1. Without any device,
+// whose two boxes the end-to-end run with Wine's Direct3D switched off reads: Direct3D released too.
+TEST(Startup, AFailedStartShowsItsBoxesNeverReachesTheLoopHoldsNothingAndEndsWithOne) {
     EXPECT_EQ(RunWinMain(Direct3DScript::kNoDirect3D), 1);
     const std::vector<CapturedBox> boxes = TakeCapturedBoxes();
     ASSERT_EQ(boxes.size(), 1u);
@@ -84,6 +84,9 @@ TEST(Startup, WithoutDirect3DItsOneBoxNeverReachesTheLoopHoldsNothingAndEndsWith
     EXPECT_FALSE(boxes[0].icon);
     EXPECT_EQ(polls, 0);
     EXPECT_TRUE(!pD3D && !pd3dDevice && !models[kCourseModel].pMesh && !models[kCarModel].pMesh);
+    EXPECT_EQ(RunWinMain(Direct3DScript::kRefuseBoth), 1);  // which checks that Direct3D was released
+    EXPECT_EQ(TakeCapturedBoxes().size(), 2u);
+    EXPECT_TRUE(polls == 0 && !pD3D && !pd3dDevice && !models[kCourseModel].pMesh);
 }
 
 // Run by CTest with d3dx9_43.dll disabled (WINEDLLOVERRIDES=d3dx9_43=d).
