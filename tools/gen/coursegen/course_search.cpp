@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "course_rules.h"
 #include "drive.h"
 
 namespace {
@@ -20,8 +21,6 @@ using Offsets = std::array<int32_t, kFreeCount>;
 
 // How far the search moves each free value of the layout either way.
 constexpr Offsets kLayoutReach = {12, 12, 4, 8, 12, 10};
-constexpr int32_t kBridgeHeadroom = 3000;  // between the two passes where they cross
-constexpr int32_t kMinAngle = 900;  // of 1024, a square crossing
 constexpr int32_t kMaxPlates = kClosureEnd - kClosureFirst - 1;
 
 struct Vec { int64_t x, y; };
@@ -68,10 +67,8 @@ bool TryLayout(const Layout& layout, CourseDesign& out)
     if (!OpenResidual(layout, open) || !SolveClosure(open, closure)) return false;
     auto plates = ExpandPlan(CoursePlan(layout, closure));
     auto path = DriveLap(plates);
-    const Residual r = LapResidual(path);
-    if (r.dx != 0 || r.dy != 0 || r.dz != 0) return false;
+    if (!CourseFault(plates, path).empty()) return false;
     const Crossing crossing = FindCrossing(path);
-    if (!BridgeIsClean(crossing)) return false;
     out = {layout, closure, std::move(plates), std::move(path), crossing};
     return true;
 }
@@ -180,16 +177,6 @@ bool SolveClosure(const Residual& r, Closure& out)
         }
     }
     return found;
-}
-
-bool BridgeIsClean(const Crossing& c)
-{
-    // The passes meet well inside the level bridge and the underpass.
-    constexpr int32_t kBridgeMargin = 10, kUnderpassMargin = 12;
-    const bool on_bridge = c.over >= kBridgeFirst + kBridgeMargin && c.over < kBridgeEnd - kBridgeMargin;
-    const bool on_underpass = c.under >= kUnderpassFirst + kUnderpassMargin && c.under < kGatePlate - kUnderpassMargin;
-    return c.over >= 0 && c.violations == 0 && c.headroom >= kBridgeHeadroom && c.angle >= kMinAngle && on_bridge &&
-           on_underpass;
 }
 
 bool DesignCourse(CourseDesign& out)

@@ -33,10 +33,5 @@ struct CourseDesign {
 constexpr Layout kNominalLayout = {27, 482, 715, 797, 880, 5};
 
 // Searches layouts near the nominal one, nearest first, for the first that
-// closes exactly and keeps the bridge rules. Returns false if none does.
+// keeps every rule of a lap (course_rules.h). Returns false if none does.
 bool DesignCourse(CourseDesign& out);
-
-// The rules on a finished design's crossing: no close pair without headroom,
-// the passes nearly square and well apart in height, meeting on the bridge
-// and the underpass.
-bool BridgeIsClean(const Crossing& c);

@@ -37,7 +37,7 @@ int main(int argc, char** argv)
     }
     CourseDesign design;
     if (!DesignCourse(design)) {
-        std::fprintf(stderr, "coursegen: no layout closes the lap and keeps the bridge rules\n");
+        std::fprintf(stderr, "coursegen: no layout keeps every rule of a lap\n");
         return 1;
     }
     if (!WriteFile(argv[1], CourseSource(design)) || !WriteFile(argv[2], CourseMap(design))) {
