@@ -27,14 +27,14 @@ std::string PlateFault(const CoursePlate& p, const PathPoint& after)
     return "";
 }
 
-// The passes meet well inside the level bridge and the underpass.
-bool BridgeIsClean(const Crossing& c)
+// The passes meet level, well inside the bridge and the underpass.
+bool BridgeIsClean(const Crossing& c, const std::vector<PathPoint>& path)
 {
     constexpr int32_t kBridgeMargin = 10, kUnderpassMargin = 12;
     const bool on_bridge = c.over >= kBridgeFirst + kBridgeMargin && c.over < kBridgeEnd - kBridgeMargin;
     const bool on_underpass = c.under >= kUnderpassFirst + kUnderpassMargin && c.under < kGatePlate - kUnderpassMargin;
     return c.over >= 0 && c.violations == 0 && c.headroom >= kBridgeHeadroom && c.angle >= kMinAngle && on_bridge &&
-           on_underpass;
+           on_underpass && path[c.over].pitch == 0 && path[c.under].pitch == 0;
 }
 
 }  // namespace
@@ -53,7 +53,7 @@ std::string CourseFault(const std::vector<CoursePlate>& plates, const std::vecto
                std::to_string(end.pitch) + ", not where and as it began";
     }
     const Crossing c = FindCrossing(path);
-    if (!BridgeIsClean(c)) {
+    if (!BridgeIsClean(c, path)) {
         return "the road does not cross itself cleanly: plate " + std::to_string(c.over) + " over " +
                std::to_string(c.under) + ", headroom " + std::to_string(c.headroom) + ", angle " +
                std::to_string(c.angle) + ", " + std::to_string(c.violations) + " pairs of passes without headroom";
