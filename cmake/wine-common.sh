@@ -1,10 +1,10 @@
 # The project's private Wine environment and its sessions (one Xvfb, one wineserver), shared by
 # wine-run, wine-session and the scripts. Sourced, not run. Expects $root (the source tree).
 #
-# A session never outlives what it serves: its wineserver persists only SERVER_LINGER seconds
-# after its last Wine process, and a guard process ends the session (server first, with every
-# Wine process of the prefix, then Xvfb) as soon as the server or the session's owner has ended.
-# Everything is ended by pid.
+# A session lives exactly as long as what it serves: its wineserver stays up between Wine
+# processes however long the gaps (a test run's tests may be minutes apart), and a guard process
+# ends the session (server first, with every Wine process of the prefix, then Xvfb) as soon as
+# the server or the session's owner has ended. Everything is ended by pid.
 
 export WINEPREFIX="${VATREL_WINEPREFIX:-$root/build/wineprefix}"
 export WINEARCH=win64
@@ -15,7 +15,6 @@ export WINELOADER=/usr/lib/wine/wine64
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 SESSION_FILE="$WINEPREFIX.session"
-SERVER_LINGER=30
 
 # Succeeds while process PID exists and has not ended (a zombie has).
 running() {
@@ -48,10 +47,11 @@ start_xvfb() {
 
 # Starts the prefix's wineserver in the foreground of a background job, so that its pid is ours
 # to end; returns once it holds the prefix's server lock (it ends at once when another server
-# holds it). Sets SERVER_PID.
+# holds it). Sets SERVER_PID. Persistent: a server that left after an idle spell would take the
+# session's Xvfb with it, and a program starting as it left would die at once.
 start_server() {
     mkdir -p "$WINEPREFIX"
-    "$WINESERVER" -f -p"$SERVER_LINGER" </dev/null >/dev/null 2>&1 &
+    "$WINESERVER" -f -p </dev/null >/dev/null 2>&1 &
     SERVER_PID=$!
     _tries=0
     while running "$SERVER_PID" && [ $_tries -lt 200 ]; do
