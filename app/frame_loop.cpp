@@ -6,14 +6,20 @@
 #include "frame.h"
 #include "gamepad.h"
 
-void RunFrame(HDC hdc) {
-    if (!DeviceReady()) {
+bool RunFrame(HDC hdc) {
+    switch (CheckDevice()) {
+    case DeviceStatus::kFailed:
+        return false;
+    case DeviceStatus::kLost:
         Sleep(kLostDeviceWaitMs);
-        return;
+        return true;
+    case DeviceStatus::kReady:
+        break;
     }
     PollPads();
     UpdateDrive(GamepadSlots[0].state.Gamepad.wButtons);
     RenderFrame(hdc);
+    return true;
 }
 
 WPARAM RunFrameLoop(HDC hdc) {
@@ -23,8 +29,8 @@ WPARAM RunFrameLoop(HDC hdc) {
         if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
-        } else {
-            RunFrame(hdc);
+        } else if (!RunFrame(hdc)) {
+            return kExitDeviceFailed;
         }
     }
     return msg.wParam;

@@ -9,6 +9,22 @@ endfunction()
 # is written into debug information or __FILE__.
 add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
 
+# Links TARGET to a delay-load import library of the DLL that DEF describes (built here as
+# lib<DLL name>_delay.a): the program starts without that DLL, which app/directx_runtime loads and binds.
+function(vatrel_delay_import target def)
+    get_filename_component(dll ${def} NAME_WE)
+    set(lib ${CMAKE_CURRENT_BINARY_DIR}/lib${dll}_delay.a)
+    add_custom_command(OUTPUT ${lib}
+        COMMAND ${CMAKE_DLLTOOL} --input-def ${def} --dllname ${dll}.dll --output-delaylib lib${dll}_delay.a
+        DEPENDS ${def}
+        # Run where it writes: the symbols it names after its output carry no build path.
+        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+        VERBATIM)
+    add_custom_target(${dll}_delay_lib DEPENDS ${lib})
+    add_dependencies(${target} ${dll}_delay_lib)
+    target_link_libraries(${target} PUBLIC ${lib})
+endfunction()
+
 # Host test code runs under AddressSanitizer and UBSan.
 set(VATREL_SANITIZE_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 function(vatrel_sanitize target)

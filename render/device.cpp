@@ -94,16 +94,16 @@ void ReleaseOverlaySurface() {
     }
 }
 
-// A reset refuses while a default-pool object lives, so the overlay surface
-// goes first and is made anew afterwards (after a failed reset too, for the
-// next try). The fixed render states are set again on the fresh device state.
+// A reset refuses while a default-pool object lives, so the overlay surface goes first. A device
+// whose reset failed may be asked nothing but another reset, so the fixed render states (which a
+// reset clears) and the surface come back only after a reset that succeeded.
 bool ResetDevice() {
     ReleaseOverlaySurface();
     D3DPRESENT_PARAMETERS d3dpp = presentParameters;
-    const bool reset = SUCCEEDED(pd3dDevice->Reset(&d3dpp));
-    if (reset) SetFixedRenderStates();
+    if (FAILED(pd3dDevice->Reset(&d3dpp))) return false;
+    SetFixedRenderStates();
     CreateOverlaySurface();
-    return reset;
+    return true;
 }
 
 }  // namespace
@@ -128,12 +128,22 @@ HRESULT InitD3D(HWND hWnd) {
     return S_OK;
 }
 
-bool DeviceReady() {
-    if (!bDeviceLost) return true;
-    const HRESULT level = pd3dDevice->TestCooperativeLevel();
-    const bool usable = level == D3D_OK || (level == D3DERR_DEVICENOTRESET && ResetDevice());
-    if (usable) bDeviceLost = false;
-    return usable;
+DeviceStatus CheckDevice() {
+    if (!bDeviceLost) return DeviceStatus::kReady;
+    switch (pd3dDevice->TestCooperativeLevel()) {
+    case D3D_OK:
+        break;
+    case D3DERR_DEVICELOST:
+        return DeviceStatus::kLost;
+    case D3DERR_DEVICENOTRESET:
+        if (!ResetDevice()) return DeviceStatus::kLost;
+        break;
+    default:  // a driver error: no reset will bring it back
+        ShowMessage(kMsgDeviceFailed, nullptr);
+        return DeviceStatus::kFailed;
+    }
+    bDeviceLost = false;
+    return DeviceStatus::kReady;
 }
 
 void Cleanup() {

@@ -19,9 +19,14 @@ extern bool bDeviceLost;
 // E_FAIL, after its box(es), when no device could be made; nothing is then left held.
 HRESULT InitD3D(HWND hWnd);
 
-// Called before each frame: false while the device is lost and cannot yet be reset. The models
-// (system-memory meshes, managed textures) outlive a reset; default-pool objects are made again.
-bool DeviceReady();
+// What the frame loop may do with the device now: draw; wait, while it is lost and cannot yet be
+// reset; or end the program (after Cleanup, with exit status 1), when it answers with a driver error,
+// whose box this has shown.
+enum class DeviceStatus { kReady, kLost, kFailed };
+
+// Called before each frame; resets the device once it can be. The models (system-memory meshes,
+// managed textures) outlive a reset; default-pool objects are made again.
+DeviceStatus CheckDevice();
 
 // Called once at exit, and safe in any state or when repeated: releases everything InitD3D made.
 void Cleanup();

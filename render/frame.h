@@ -3,6 +3,6 @@
 
 #include <windows.h>
 
-// Called by the frame loop after each drive update while DeviceReady(), with the window's kept DC.
+// Called by the frame loop after each drive update while CheckDevice() finds it ready, with the window's kept DC.
 // The lines go into the presented image in hdc's look; onto hdc itself only when no surface takes them.
 void RenderFrame(HDC hdc);

@@ -28,11 +28,14 @@ constexpr char kMsgTextureFailed[] =
     "\x83\x65\x83\x4e\x83\x58\x83\x60\x83\x83\x82\xcc\x93\xc7\x82\xdd\x8d\x9e\x82\xdd\x82\xc9\x8e\xb8\x94\x73\x82\xb5\x82\xdc"
     "\x82\xb5\x82\xbd";
 
-// d3dx9_43.dllを読み込めません
+// (the DLL names, joined by kMsgListSeparator, go first)を読み込めません
 // DirectX End-User Runtimeをインストールしてください
 // https://www.microsoft.com/download/details.aspx?id=35
-constexpr char kMsgD3dxMissing[] =
-    "d3dx9_43.dll" "\x82\xf0\x93\xc7\x82\xdd\x8d\x9e\x82\xdf\x82\xdc\x82\xb9\x82\xf1" "\n"
+constexpr char kMsgRuntimeMissing[] =
+    "\x82\xf0\x93\xc7\x82\xdd\x8d\x9e\x82\xdf\x82\xdc\x82\xb9\x82\xf1" "\n"
     "DirectX End-User Runtime"
     "\x82\xf0\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5b\x83\x8b\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2" "\n"
     "https://www.microsoft.com/download/details.aspx?id=35";
+
+// 、 (the ideographic comma between two DLL names)
+constexpr char kMsgListSeparator[] = "\x81\x41";

@@ -63,19 +63,25 @@ struct DemoRun {
     // waits for its visible window of class "Vatrel", kept above other windows for captures. The scripted
     // pad reads `script`, holds the frames to `fps` a second unless it is 0, and logs each frame to pad.log.
     bool Start(const std::string& script = "", int fps = 0) {
-        SetEnvironmentVariableA("VATREL_PAD_SCRIPT", script.c_str());
-        SetEnvironmentVariableA("VATREL_PAD_FPS", fps ? std::to_string(fps).c_str() : nullptr);
-        SetEnvironmentVariableA("VATREL_PAD_LOG", "pad.log");
-        std::string command = "\"" + folder + "vatrel.exe\"";
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof(startup);
-        if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process)) return false;
+        if (!Launch(script, fps)) return false;
         window = WaitForWindowOf("Vatrel", kSlowMs);
         SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         // Which Direct3D 9 the program runs on, said in the output; the one beside it exactly when one is under test.
         const std::string loaded = LoadedD3d9();
         std::printf("vatrel.exe runs on %s\n", loaded.c_str());
         return window != nullptr && (lstrcmpiA(loaded.c_str(), (folder + "d3d9.dll").c_str()) == 0) == (d3d9 != nullptr);
+    }
+
+    // Starts the program as Start does, without waiting for anything; from a copy named `exe` if given.
+    bool Launch(const std::string& script = "", int fps = 0, const std::string& exe = "vatrel.exe") {
+        SetEnvironmentVariableA("VATREL_PAD_SCRIPT", script.c_str());
+        SetEnvironmentVariableA("VATREL_PAD_FPS", fps ? std::to_string(fps).c_str() : nullptr);
+        SetEnvironmentVariableA("VATREL_PAD_LOG", "pad.log");
+        if (exe != "vatrel.exe") CopyFileA((folder + "vatrel.exe").c_str(), (folder + exe).c_str(), FALSE);
+        std::string command = "\"" + folder + exe + "\"";
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof(startup);
+        return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process);
     }
 
     // Waits up to timeout for a message box of the program, reads it and dismisses it with OK.
@@ -146,6 +152,18 @@ struct DemoRun {
         return int32_t(code);
     }
 
+    // The program's visible top-level window of the class, waiting up to timeout; null if none came.
+    HWND WaitForWindowOf(const char* windowClass, DWORD timeout) const {
+        for (const ULONGLONG deadline = GetTickCount64() + timeout;; Sleep(20)) {
+            for (HWND w = FindWindowExA(nullptr, nullptr, windowClass, nullptr); w; w = FindWindowExA(nullptr, w, windowClass, nullptr)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                if (owner == process.dwProcessId && IsWindowVisible(w)) return w;
+            }
+            if (GetTickCount64() > deadline) return nullptr;
+        }
+    }
+
 private:
     // The path of the d3d9.dll the program has loaded; empty if none.
     std::string LoadedD3d9() const {
@@ -164,17 +182,5 @@ private:
         char path[MAX_PATH] = {};
         const std::string exe(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
         return exe.substr(0, exe.find_last_of('\\') + 1);
-    }
-
-    // The program's visible top-level window of the class, waiting up to timeout; null if none came.
-    HWND WaitForWindowOf(const char* windowClass, DWORD timeout) const {
-        for (const ULONGLONG deadline = GetTickCount64() + timeout;; Sleep(20)) {
-            for (HWND w = FindWindowExA(nullptr, nullptr, windowClass, nullptr); w; w = FindWindowExA(nullptr, w, windowClass, nullptr)) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(w, &owner);
-                if (owner == process.dwProcessId && IsWindowVisible(w)) return w;
-            }
-            if (GetTickCount64() > deadline) return nullptr;
-        }
     }
 };

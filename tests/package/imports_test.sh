@@ -1,10 +1,10 @@
 #!/bin/sh
-# Every DLL the release's binaries need is Windows' own or DirectX's; no MinGW
-# runtime (libstdc++-6, libgcc_s_seh-1, libwinpthread-1). The DLLs are read from
-# the import tables (objdump -p: imports, and delay imports where it prints them)
-# and from every DLL name written in the file: this binutils neither indexes
-# dlltool's delay-load descriptors in the PE header nor prints them, and a
-# LoadLibrary call names its DLL only as a string.
+# What the release's binaries need: at load time only Windows' own DLLs and d3d9.dll, so that the
+# loader never refuses a stock Windows; besides those, by name (loaded by the program itself), only
+# DirectX's; never a MinGW runtime (libstdc++-6, libgcc_s_seh-1, libwinpthread-1). The load-time
+# DLLs are the import table's (objdump -p); this binutils neither indexes dlltool's delay-load
+# descriptors in the PE header nor prints them, and a LoadLibrary call names its DLL only as a
+# string, so the others are every DLL name written in the file.
 #
 #   imports_test.sh OBJDUMP BINARY...
 set -u
@@ -12,9 +12,17 @@ set -f
 objdump=$1
 shift
 
-allowed="kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll
-msvcrt.dll ucrtbase.dll api-ms-win-crt-*.dll xinput1_4.dll xinput9_1_0.dll
-d3d9.dll d3dx9_43.dll xinput1_3.dll"
+load_time="kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll
+msvcrt.dll ucrtbase.dll api-ms-win-crt-*.dll d3d9.dll"
+by_name="$load_time d3dx9_43.dll xinput1_3.dll xinput1_4.dll xinput9_1_0.dll"
+
+# allowed LIST DLL: whether DLL matches a pattern of LIST
+allowed() {
+    for pattern in $1; do
+        case $2 in $pattern) return 0 ;; esac
+    done
+    return 1
+}
 
 status=0
 for binary in "$@"; do
@@ -24,18 +32,18 @@ for binary in "$@"; do
     *" kernel32.dll "*) ;;
     *) echo "$name: objdump -p shows no import of kernel32.dll"; status=1 ;;
     esac
+    for dll in $imports; do
+        allowed "$load_time" "$dll" && continue
+        echo "$name binds $dll at load time, which is not Windows' own"
+        status=1
+    done
     named=$({ strings -a "$binary"; strings -a -el "$binary"; } |
         grep -o -i '[a-z0-9_][a-z0-9_.+-]*\.dll' | tr 'A-Z' 'a-z')
-    for dll in $(printf '%s\n' $imports $named | sort -u); do
-        ok=""
-        for pattern in $allowed; do
-            case $dll in $pattern) ok=1 ;; esac
-        done
-        if [ -z "$ok" ]; then
-            echo "$name needs $dll, which is neither Windows' own nor DirectX's"
-            status=1
-        fi
+    for dll in $(printf '%s\n' $named | sort -u); do
+        allowed "$by_name" "$dll" && continue
+        echo "$name needs $dll, which is neither Windows' own nor DirectX's"
+        status=1
     done
-    echo "$name: $(printf '%s\n' $imports $named | sort -u | tr '\n' ' ')"
+    echo "$name: at load time $(printf '%s\n' $imports | sort -u | tr '\n' ' ')"
 done
 exit $status

@@ -1,0 +1,66 @@
+// The DirectX End-User Runtime check and the binding of its functions.
+#include "directx_runtime.h"
+
+#include <windows.h>
+#include <delayimp.h>
+
+#include <string>
+
+#include "message_box.h"
+#include "messages.h"
+
+// The image the delay-import tables below belong to, and the tables dlltool's delay libraries define.
+extern "C" const IMAGE_DOS_HEADER __ImageBase;
+extern "C" const ImgDelayDescr __DELAY_IMPORT_DESCRIPTOR_libd3dx9_43_delay_a;
+extern "C" const ImgDelayDescr __DELAY_IMPORT_DESCRIPTOR_libxinput1_3_delay_a;
+
+namespace {
+
+struct RuntimeDll {
+    const char* name;
+    const ImgDelayDescr& imports;
+};
+const RuntimeDll kRuntimeDlls[] = {{"d3dx9_43.dll", __DELAY_IMPORT_DESCRIPTOR_libd3dx9_43_delay_a},
+                                   {"xinput1_3.dll", __DELAY_IMPORT_DESCRIPTOR_libxinput1_3_delay_a}};
+
+template <typename T>
+T* InImage(ULONGLONG rva) {
+    return reinterpret_cast<T*>(reinterpret_cast<ULONG_PTR>(&__ImageBase) + rva);
+}
+
+// Writes each imported function's address into its slot and the module into the table, as the
+// delay-load helper would at each first call; false when the DLL lacks a function.
+bool BindImports(const ImgDelayDescr& imports, HMODULE dll) {
+    const auto* name = InImage<const IMAGE_THUNK_DATA>(imports.rvaINT);
+    auto* slot = InImage<IMAGE_THUNK_DATA>(imports.rvaIAT);
+    for (; name->u1.AddressOfData != 0; ++name, ++slot) {
+        const ULONGLONG entry = name->u1.AddressOfData;
+        const FARPROC function =
+            IMAGE_SNAP_BY_ORDINAL(entry)
+                ? GetProcAddress(dll, MAKEINTRESOURCEA(IMAGE_ORDINAL(entry)))
+                : GetProcAddress(dll, reinterpret_cast<const char*>(InImage<IMAGE_IMPORT_BY_NAME>(entry)->Name));
+        if (function == nullptr) return false;
+        slot->u1.Function = reinterpret_cast<ULONG_PTR>(function);
+    }
+    *InImage<HMODULE>(imports.rvaHmod) = dll;
+    return true;
+}
+
+bool LoadAndBind(const RuntimeDll& dll) {
+    const HMODULE module = LoadLibraryA(dll.name);  // never freed: the slots point into it
+    return module != nullptr && BindImports(dll.imports, module);
+}
+
+}  // namespace
+
+bool CheckDirectXRuntime() {
+    std::string missing;
+    for (const RuntimeDll& dll : kRuntimeDlls) {
+        if (LoadAndBind(dll)) continue;
+        if (!missing.empty()) missing += kMsgListSeparator;
+        missing += dll.name;
+    }
+    if (missing.empty()) return true;
+    ShowMessage((missing + kMsgRuntimeMissing).c_str(), nullptr);
+    return false;
+}

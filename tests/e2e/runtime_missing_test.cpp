@@ -1,0 +1,49 @@
+// vatrel.exe end to end on a Windows without the DirectX End-User Runtime, as near as Wine gets: its
+// d3dx9_43 and xinput1_3 switched off for the program alone, each and both.
+#include <gtest/gtest.h>
+
+#include "demo_run.h"
+
+namespace {
+
+// Wine's overrides for one program, by its file name: each DLL listed is switched off. (A process
+// does not take WINEDLLOVERRIDES from the environment its parent gives it, but the one Wine started with.)
+void SwitchOff(const std::string& exe, const std::vector<const char*>& dlls) {
+    const std::string key = "Software\\Wine\\AppDefaults\\" + exe + "\\DllOverrides";
+    RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+    HKEY overrides = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &overrides, nullptr);
+    for (const char* dll : dlls) RegSetValueExA(overrides, dll, 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
+    RegCloseKey(overrides);
+}
+
+}  // namespace
+
+// The program's own box names what is missing and the runtime, before any window; no model is
+// opened (the run's folder holds none, so one opened would show its own box); exit status 1.
+TEST(DemoWithoutTheDirectXRuntime, NamesTheMissingDllsInItsOwnBoxBeforeAnyWindowAndEndsWithOne) {
+    const struct {
+        std::string exe;
+        std::vector<const char*> off;
+        std::wstring missing;
+    } cases[] = {{"vatrel_no_xinput.exe", {"xinput1_3"}, L"xinput1_3.dll"},
+                 {"vatrel_no_d3dx.exe", {"d3dx9_43"}, L"d3dx9_43.dll"},
+                 {"vatrel_no_runtime.exe", {"xinput1_3", "d3dx9_43"}, L"d3dx9_43.dll、xinput1_3.dll"}};
+    const std::wstring defaultCaption = DefaultBoxCaption();
+    for (const auto& run_case : cases) {
+        SCOPED_TRACE(run_case.exe);
+        DemoRun run("no_runtime", nullptr);
+        for (const char* model : {"crs.x", "F1.x"}) ASSERT_TRUE(DeleteFileA((run.folder + model).c_str()));
+        SwitchOff(run_case.exe, run_case.off);
+        ASSERT_TRUE(run.Launch("", 0, run_case.exe));
+        ASSERT_NE(run.WaitForWindowOf("#32770", kSlowMs), nullptr) << "no box";
+        EXPECT_EQ(run.WaitForWindowOf("Vatrel", 0), nullptr) << "a window was made before the box";
+        CapturedBox box;
+        ASSERT_TRUE(run.TakeBox(0, box));
+        EXPECT_EQ(box.caption, defaultCaption);
+        EXPECT_EQ(box.text, run_case.missing + L"を読み込めません\nDirectX End-User Runtimeをインストールしてください\n"
+                                               L"https://www.microsoft.com/download/details.aspx?id=35");
+        EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+        EXPECT_EQ(run.Exit(), 1) << "it went on after the box";
+    }
+}
