@@ -1,7 +1,9 @@
 // A lost device around the real Wine device: its method table is swapped for a copy whose Present,
-// TestCooperativeLevel and Reset follow a script (BeginScene and the overlay surfaces made are counted).
+// TestCooperativeLevel and Reset follow a script (BeginScene and the overlay surfaces made are counted);
+// after a refused reset, for one whose every other method is counted as forbidden.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "device.h"
@@ -20,7 +22,7 @@ MethodTable methods;
 enum class Phase { kFine, kLost, kNotReset };
 struct LossScript {
     Phase phase;
-    int lostLevels, presents, scenes, resets, surfacesMade;
+    int lostLevels, presents, scenes, resets, surfacesMade, refusedResets, forbiddenCalls;
     bool refuseSurfaces;
     IDirect3DSurface9* surfaceAtReset;
     D3DPRESENT_PARAMETERS resetWith;
@@ -35,7 +37,16 @@ HRESULT WINAPI BeginScene(IDirect3DDevice9* self) {
     ++script.scenes;
     return methods.Real<decltype(&BeginScene)>(kBeginScene)(self);
 }
+// What a device whose reset failed may be asked: IUnknown's methods, TestCooperativeLevel and Reset.
+void* afterRefusedReset[MethodTable::kMethods];
+HRESULT WINAPI Forbidden(IDirect3DDevice9*) {
+    ++script.forbiddenCalls;
+    return D3DERR_INVALIDCALL;
+}
+void UseMethods(IDirect3DDevice9* device, void** table) { *reinterpret_cast<void***>(device) = table; }
+
 HRESULT WINAPI TestCooperativeLevel(IDirect3DDevice9* self) {
+    UseMethods(self, methods.scripted);
     if (script.phase == Phase::kLost && script.lostLevels-- == 0) script.phase = Phase::kNotReset;
     if (script.phase != Phase::kFine) return script.phase == Phase::kLost ? D3DERR_DEVICELOST : D3DERR_DEVICENOTRESET;
     return methods.Real<decltype(&TestCooperativeLevel)>(kTestCooperativeLevel)(self);
@@ -45,6 +56,11 @@ HRESULT WINAPI Reset(IDirect3DDevice9* self, D3DPRESENT_PARAMETERS* pp) {
     script.resetWith = *pp;
     script.surfaceAtReset = pOverlaySurface;
     if (script.phase != Phase::kNotReset) return D3DERR_DEVICELOST;
+    if (script.refusedResets > 0) {
+        --script.refusedResets;
+        UseMethods(self, afterRefusedReset);
+        return D3DERR_DEVICELOST;
+    }
     const HRESULT hr = methods.Real<decltype(&Reset)>(kReset)(self, pp);
     if (SUCCEEDED(hr)) script.phase = Phase::kFine;
     return hr;
@@ -68,6 +84,8 @@ struct DeviceLossTest : DeviceTest {
         methods.Replace(kTestCooperativeLevel, &TestCooperativeLevel);
         methods.Replace(kReset, &Reset);
         methods.Replace(kCreateOffscreenPlainSurface, &CreateOffscreenPlainSurface);
+        std::fill(afterRefusedReset, afterRefusedReset + MethodTable::kMethods, reinterpret_cast<void*>(&Forbidden));
+        for (int allowed : {0, 1, 2, int(kTestCooperativeLevel), int(kReset)}) afterRefusedReset[allowed] = methods.scripted[allowed];
         dc = GetDC(window);
     }
     void TearDown() override {
@@ -141,4 +159,17 @@ TEST_F(DeviceLossTest, NothingIsDrawnWhileLostThenOneResetWithTheCreationParamet
     Cleanup();
     EXPECT_EQ(device->Release(), 0u) << "references to the device outlive Cleanup";
     EXPECT_EQ(direct3D->Release(), 0u);
+}
+
+TEST_F(DeviceLossTest, AfterARefusedResetTheDeviceIsOnlyAskedToResetAgainThenTheFramesGoOn) {
+    RunFrame(dc);
+    script.phase = Phase::kNotReset;
+    script.refusedResets = 2;
+    for (int pass = 0; pass < 10 && script.phase != Phase::kFine; ++pass) RunFrame(dc);
+    EXPECT_EQ(script.resets, 3);
+    EXPECT_EQ(script.forbiddenCalls, 0) << "a device whose reset failed was asked for more than a reset";
+    EXPECT_FALSE(bDeviceLost);
+    EXPECT_EQ(script.scenes, 3) << "two frames until the loss showed, none while the resets failed, one after";
+    EXPECT_EQ(script.surfacesMade, 1);
+    EXPECT_NE(pOverlaySurface, nullptr);
 }

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "method_table.h"
+
 Direct3DDoubleRecord Direct3DDouble;
 
 namespace {
@@ -12,18 +14,32 @@ constexpr int kMethods = 17;
 using CreateDeviceFn = HRESULT(WINAPI*)(IDirect3D9*, UINT, D3DDEVTYPE, HWND, DWORD, D3DPRESENT_PARAMETERS*, IDirect3DDevice9**);
 void* methods[kMethods];
 CreateDeviceFn realCreateDevice = nullptr;
+MethodTable deviceMethods;
 
-HRESULT WINAPI RefusingCreateDevice(IDirect3D9* self, UINT adapter, D3DDEVTYPE type, HWND window, DWORD flags,
+HRESULT WINAPI LostPresent(IDirect3DDevice9*, const RECT*, const RECT*, HWND, const RGNDATA*) {
+    return D3DERR_DEVICELOST;
+}
+HRESULT WINAPI DriverError(IDirect3DDevice9*) { return D3DERR_DRIVERINTERNALERROR; }
+
+HRESULT WINAPI ScriptedCreateDevice(IDirect3D9* self, UINT adapter, D3DDEVTYPE type, HWND window, DWORD flags,
                                     D3DPRESENT_PARAMETERS* pp, IDirect3DDevice9** device) {
     const D3DPRESENT_PARAMETERS given = *pp;
     HRESULT hr = D3DERR_NOTAVAILABLE;
-    if (type == D3DDEVTYPE_HAL || Direct3DDouble.script == Direct3DScript::kRefuseBoth) {
+    const Direct3DScript script = Direct3DDouble.script;
+    if (script == Direct3DScript::kRefuseBoth || (script == Direct3DScript::kRefuseHal && type == D3DDEVTYPE_HAL)) {
         RECT client = {};
         GetClientRect(window, &client);
         pp->BackBufferWidth = UINT(client.right), pp->BackBufferHeight = UINT(client.bottom);
         pp->BackBufferFormat = D3DFMT_X8R8G8B8;
     } else {
         hr = realCreateDevice(self, adapter, type, window, flags, pp, device);
+    }
+    if (script == Direct3DScript::kDriverError && SUCCEEDED(hr)) {
+        deviceMethods.Install(*device);
+        deviceMethods.Replace(kPresent, &LostPresent);
+        deviceMethods.Replace(kTestCooperativeLevel, &DriverError);
+        (*device)->AddRef();
+        Direct3DDouble.device = *device;
     }
     Direct3DDouble.deviceCalls.push_back({type, given, *pp});
     return hr;
@@ -42,7 +58,7 @@ extern "C" IDirect3D9* WINAPI Direct3DCreate9(UINT sdkVersion) {
     void**& table = *reinterpret_cast<void***>(real);
     std::copy(table, table + kMethods, methods);
     realCreateDevice = reinterpret_cast<CreateDeviceFn>(methods[kMethods - 1]);
-    methods[kMethods - 1] = reinterpret_cast<void*>(&RefusingCreateDevice);
+    methods[kMethods - 1] = reinterpret_cast<void*>(&ScriptedCreateDevice);
     table = methods;
     real->AddRef();
     Direct3DDouble.made = real;

@@ -12,6 +12,7 @@ enum DeviceMethodPlace {
     kPresent = 17,
     kCreateOffscreenPlainSurface = 36,
     kBeginScene = 41,
+    kSetTransform = 44,
 };
 
 // One device at a time. Install after the device is made; the copy stays in
