@@ -33,16 +33,12 @@ for binary in "$@"; do
     *) echo "$name: objdump -p shows no import of kernel32.dll"; status=1 ;;
     esac
     for dll in $imports; do
-        allowed "$load_time" "$dll" && continue
-        echo "$name binds $dll at load time, which is not Windows' own"
-        status=1
+        allowed "$load_time" "$dll" || { echo "$name binds $dll at load time, which is not Windows' own"; status=1; }
     done
     named=$({ strings -a "$binary"; strings -a -el "$binary"; } |
         grep -o -i '[a-z0-9_][a-z0-9_.+-]*\.dll' | tr 'A-Z' 'a-z')
     for dll in $(printf '%s\n' $named | sort -u); do
-        allowed "$by_name" "$dll" && continue
-        echo "$name needs $dll, which is neither Windows' own nor DirectX's"
-        status=1
+        allowed "$by_name" "$dll" || { echo "$name needs $dll, which is neither Windows' own nor DirectX's"; status=1; }
     done
     echo "$name: at load time $(printf '%s\n' $imports | sort -u | tr '\n' ' ')"
 done
