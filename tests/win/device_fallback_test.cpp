@@ -44,6 +44,7 @@ TEST(DeviceFallback, ARefusedHardwareDeviceGivesTheNoticeThenTheReferenceDeviceA
     D3DDEVICE_CREATION_PARAMETERS creation;
     pd3dDevice->GetCreationParameters(&creation);
     EXPECT_EQ(creation.DeviceType, D3DDEVTYPE_REF);
+    ExpectMadeWithTheProgramsPresentParameters();
     EXPECT_EQ(creation.BehaviorFlags, DWORD(D3DCREATE_MIXED_VERTEXPROCESSING));
     DWORD ambient = 0;
     pd3dDevice->GetRenderState(D3DRS_AMBIENT, &ambient);
@@ -68,6 +69,7 @@ TEST(DeviceFallback, AnOfferedHardwareDeviceIsTakenWithMixedVertexProcessingAlon
     D3DDEVICE_CREATION_PARAMETERS creation;
     pd3dDevice->GetCreationParameters(&creation);
     EXPECT_EQ(creation.DeviceType, D3DDEVTYPE_HAL);
+    ExpectMadeWithTheProgramsPresentParameters();
     EXPECT_EQ(creation.BehaviorFlags, DWORD(D3DCREATE_MIXED_VERTEXPROCESSING));
     Cleanup();
 }
