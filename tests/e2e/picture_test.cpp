@@ -84,8 +84,9 @@ int Apart(uint32_t a, uint32_t b) {
 
 }  // namespace
 
-// Each run also shows the window's title and place, and ends with 0 on Escape. The screen is read once
-// two grabs agree: the car stands, so every frame is the same, and a grab during a present is not.
+// Each run also shows the window's title and place, and ends with 0 on Escape; the first plate that differs
+// ends the test. The screen is read once two grabs agree: the car stands, so every frame is the same, and a
+// grab during a present is not.
 TEST(DemoPicture, AtEachStillsPlateTheWindowShowsThatStill) {
     HDC screen = GetDC(nullptr);
     const int depth = GetDeviceCaps(screen, BITSPIXEL);
@@ -125,7 +126,7 @@ TEST(DemoPicture, AtEachStillsPlateTheWindowShowsThatStill) {
             WritePng(run.folder + "got.png", got);
             WritePng(run.folder + "diff.png", want);
         }
-        EXPECT_TRUE(same) << "plate " << still.plate << ": " << differing << " pixels differ from " << reference << " ("
+        ASSERT_TRUE(same) << "plate " << still.plate << ": " << differing << " pixels differ from " << reference << " ("
                           << strong << " by more than " << kStrong << "); the image got and the difference (red: far, yellow: "
                           << "near) are in " << run.folder;
         PostMessageA(run.window, WM_KEYDOWN, VK_ESCAPE, 0);
