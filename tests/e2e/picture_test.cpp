@@ -7,36 +7,31 @@
 
 namespace {
 
-// Written by scripts/stills: docs/shot-<name>.png, the window's 800 x 600 outer rectangle at plate `plate`.
+// As scripts/stills writes them: docs/shot-<name>.png, the window's 800 x 600 outer rectangle at the plate.
 const struct {
     int plate;
     const char* name;
 } kStills[] = {{0, "start"}, {26, "slope"}, {40, "bend"}, {639, "bridge"}, {965, "under"}};
 
-// On another d3d9.dll than Wine's, two rasterisers round apart: of the client area, at most this many
-// pixels may differ at all, and this many by more than kStrong in a channel (see docs/performance.md).
+// On another d3d9.dll than Wine's, where two rasterisers round apart, at most so many pixels of the client
+// area may differ at all, and so many by more than kStrong in a channel (measured: docs/performance.md).
 constexpr long kOtherDiffering = 2500, kOtherStrong = 200;
 constexpr int kStrong = 13;  // 5 % of 255
 
-// Holds one COM reference.
 template <typename T>
-struct Com {
+struct Com {  // one reference, released with its holder
     T* p = nullptr;
     ~Com() { if (p) p->Release(); }
     T* operator->() const { return p; }
 };
 
 IWICImagingFactory* Wic() {
-    static IWICImagingFactory* factory = [] {
-        Com<IWICImagingFactory> f;
-        CoInitialize(nullptr);
-        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&f.p));
-        return std::exchange(f.p, nullptr);
-    }();
+    static IWICImagingFactory* factory = nullptr;  // kept for the process
+    if (!factory && SUCCEEDED(CoInitialize(nullptr))) {
+        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory));
+    }
     return factory;
 }
-
-std::wstring Wide(const std::string& s) { return std::wstring(s.begin(), s.end()); }
 
 // An 800 x 600 PNG as 0x00RRGGBB; empty when it cannot be read or has another size.
 Pixels ReadPng(const std::string& path) {
@@ -46,7 +41,7 @@ Pixels ReadPng(const std::string& path) {
     UINT w = 0, h = 0;
     Pixels pixels(800 * 600);
     const bool read =
-        SUCCEEDED(Wic()->CreateDecoderFromFilename(Wide(path).c_str(), nullptr, GENERIC_READ,
+        SUCCEEDED(Wic()->CreateDecoderFromFilename(std::wstring(path.begin(), path.end()).c_str(), nullptr, GENERIC_READ,
                                                    WICDecodeMetadataCacheOnDemand, &decoder.p)) &&
         SUCCEEDED(decoder->GetFrame(0, &frame.p)) && SUCCEEDED(frame->GetSize(&w, &h)) && w == 800 && h == 600 &&
         SUCCEEDED(Wic()->CreateFormatConverter(&converter.p)) &&
@@ -64,7 +59,7 @@ void WritePng(const std::string& path, Pixels pixels) {
     WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGRA;
     for (uint32_t& p : pixels) p |= 0xFF000000;
     Wic()->CreateStream(&stream.p);
-    stream->InitializeFromFilename(Wide(path).c_str(), GENERIC_WRITE);
+    stream->InitializeFromFilename(std::wstring(path.begin(), path.end()).c_str(), GENERIC_WRITE);
     Wic()->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder.p);
     encoder->Initialize(stream.p, WICBitmapEncoderNoCache);
     encoder->CreateNewFrame(&frame.p, nullptr);
@@ -74,12 +69,6 @@ void WritePng(const std::string& path, Pixels pixels) {
     frame->WritePixels(600, 800 * 4, 800 * 600 * 4, reinterpret_cast<BYTE*>(pixels.data()));
     frame->Commit();
     encoder->Commit();
-}
-
-int Apart(uint32_t a, uint32_t b) {
-    int most = 0;
-    for (int shift = 0; shift < 24; shift += 8) most = std::max(most, std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)));
-    return most;
 }
 
 }  // namespace
@@ -103,32 +92,30 @@ TEST(DemoPicture, AtEachStillsPlateTheWindowShowsThatStill) {
         GetWindowRect(run.window, &outer);
         ASSERT_TRUE(outer.left == 100 && outer.top == 100 && outer.right == 900 && outer.bottom == 700);
         GetClientRect(run.window, &client);
-        POINT origin = {0, 0};
-        ClientToScreen(run.window, &origin);
+        POINT at = {-100, -100};  // the client area's top left in the grab
+        ClientToScreen(run.window, &at);
         ASSERT_TRUE(run.WaitForFrames(still.plate + 30));
         Pixels got, again = CaptureScreen(100, 100, 800, 600);
         for (int grab = 0; grab < 20 && got != again; ++grab, Sleep(100)) got = std::exchange(again, CaptureScreen(100, 100, 800, 600));
         const std::string reference = STILLS_DIR "shot-" + std::string(still.name) + ".png";
-        Pixels want = ReadPng(reference);
-        ASSERT_FALSE(want.empty()) << "cannot read " << reference;
+        Pixels diff = ReadPng(reference);
+        ASSERT_FALSE(diff.empty()) << "cannot read " << reference;
         long differing = 0, strong = 0;
-        for (int y = origin.y - 100; y < origin.y - 100 + client.bottom; ++y) {
-            for (int x = origin.x - 100; x < origin.x - 100 + client.right; ++x) {
-                uint32_t& p = want[y * 800 + x];
-                const int by = Apart(p, got[y * 800 + x]);
-                differing += by > 0, strong += by > kStrong;
-                p = by > kStrong ? 0xFF0000 : by > 0 ? 0xFFFF00 : (p >> 2) & 0x3F3F3F;
+        for (int y = at.y; y < at.y + client.bottom; ++y) {
+            for (int x = at.x; x < at.x + client.right; ++x) {
+                uint32_t &want = diff[y * 800 + x], shown = got[y * 800 + x];
+                int apart = 0;
+                for (int shift = 0; shift < 24; shift += 8) apart = std::max(apart, std::abs(int((want >> shift & 0xFF) - (shown >> shift & 0xFF))));
+                differing += apart > 0, strong += apart > kStrong;
+                want = apart > kStrong ? 0xFF0000 : apart > 0 ? 0xFFFF00 : (want >> 2) & 0x3F3F3F;
             }
         }
-        const bool same = run.d3d9 ? differing <= kOtherDiffering && strong <= kOtherStrong : differing == 0;
         std::printf("plate %d (%s): %ld pixels differ, %ld by more than %d\n", still.plate, still.name, differing, strong, kStrong);
-        if (!same) {
-            WritePng(run.folder + "got.png", got);
-            WritePng(run.folder + "diff.png", want);
-        }
+        const bool same = run.d3d9 ? differing <= kOtherDiffering && strong <= kOtherStrong : differing == 0;
+        if (!same) WritePng(run.folder + "got.png", got), WritePng(run.folder + "diff.png", diff);
         ASSERT_TRUE(same) << "plate " << still.plate << ": " << differing << " pixels differ from " << reference << " ("
-                          << strong << " by more than " << kStrong << "); the image got and the difference (red: far, yellow: "
-                          << "near) are in " << run.folder;
+                          << strong << " by more than " << kStrong << "); the image got and the difference (red: by more, "
+                          << "yellow: by less) are in " << run.folder;
         PostMessageA(run.window, WM_KEYDOWN, VK_ESCAPE, 0);
         EXPECT_EQ(run.Exit(), 0);
     }
