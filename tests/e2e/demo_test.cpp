@@ -1,5 +1,5 @@
-// vatrel.exe end to end under Wine + Xvfb with the real models: its window, the scene and the ten lines
-// on the screen while the scripted pad drives, the keyboard pad, a missing course, and its end.
+// vatrel.exe end to end under Wine + Xvfb with the real models: the ten lines on the screen while the scripted
+// pad drives, the keyboard pad, a missing course, and its end (its window and picture: picture_test.cpp).
 #include <gtest/gtest.h>
 
 #include "demo_run.h"
@@ -42,24 +42,6 @@ int ShownPlate(DemoRun& run) {
 }
 
 }  // namespace
-
-TEST(Demo, ShowsItsWindowTheSceneAndTheResetLinesAndEndsOnEscapeWithZero) {
-    DemoRun run("start", nullptr);
-    ASSERT_TRUE(run.Start());
-    char title[16] = {};
-    GetWindowTextA(run.window, title, sizeof(title));
-    EXPECT_STREQ(title, "Vatrel");
-    RECT outer = {};
-    GetWindowRect(run.window, &outer);
-    EXPECT_TRUE(outer.left == 100 && outer.top == 100 && outer.right == 900 && outer.bottom == 700);
-    EXPECT_EQ(run.WaitForOverlay(OverlayAfter(0), kSlowMs), kOverlayLineCount);
-    // A frame never drawn would be all grey (or black); the real one shows the car on the course.
-    const SceneCounts scene = run.SteadyScene();
-    EXPECT_GT(scene.car, 2000);
-    EXPECT_GT(scene.grass, 20000);
-    PostMessageA(run.window, WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_EQ(run.Exit(), 0);
-}
 
 TEST(Demo, AMissingCourseIsOneBoxThenTheCarAloneOnGreyAndClosingEndsWithZero) {
     DemoRun run("no_course", nullptr);

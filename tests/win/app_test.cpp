@@ -1,38 +1,104 @@
-// The frame's pad polling and drive step on the real device, with XInputGetState replaced at link time.
+// The window class as registered, and the frame's pad polling, drive step and drawing on the real device,
+// with XInputGetState replaced at link time.
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 #include "device_fixture.h"
 #include "drive.h"
+#include "frame.h"
 #include "frame_loop.h"
 #include "gamepad.h"
+#include "method_table.h"
+#include "overlay_match.h"
+#include "window.h"
 
 namespace {
 
 constexpr int32_t kUnplugged = -1;
 int32_t fakePads[4] = {};  // each controller's buttons, or kUnplugged
+int polls[4] = {};         // calls per slot
+
+// A whole record of its own for each controller: the buttons given, every other field the slot's.
+XINPUT_STATE FakeState(DWORD slot) {
+    const SHORT s = SHORT(slot + 1);
+    return {100 + slot, {WORD(fakePads[slot]), BYTE(s), BYTE(2 * s), SHORT(-1000 * s), SHORT(2000 * s), SHORT(-3000 * s), SHORT(4000 * s)}};
+}
+
+MethodTable methods;
+Pixels presented;  // the back buffer as the last present found it
+
+HRESULT WINAPI KeepPresented(IDirect3DDevice9* self, const RECT* a, const RECT* b, HWND w, const RGNDATA* r) {
+    UINT width = 0;
+    presented = ReadBackBuffer(self, &width);
+    return methods.Real<decltype(&KeepPresented)>(kPresent)(self, a, b, w, r);
+}
 
 }  // namespace
 
 // A poll of a controller not connected fails and leaves the record as it was.
 extern "C" DWORD WINAPI XInputGetState(DWORD slot, XINPUT_STATE* state) {
+    ++polls[slot & 3];
     if (fakePads[slot & 3] == kUnplugged) return ERROR_DEVICE_NOT_CONNECTED;
-    ZeroMemory(state, sizeof(*state));
-    state->Gamepad.wButtons = WORD(fakePads[slot & 3]);
+    *state = FakeState(slot & 3);
     return ERROR_SUCCESS;
 }
 
-TEST_F(DeviceTest, OnlySlotZerosADrivesAPlatePerFrameAndAPadPulledWhileAIsHeldStops) {
+// The black brush is what the window shows until the first frame is presented.
+TEST(WindowClass, IsRegisteredRedrawnOnResizeWithTheStockIconArrowAndBlackBrush) {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    const HWND window = CreateMainWindow(instance);
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof(wc);
+    ASSERT_TRUE(GetClassInfoExA(instance, "Vatrel", &wc));
+    EXPECT_EQ(wc.style, UINT(CS_HREDRAW | CS_VREDRAW));
+    EXPECT_TRUE(wc.lpfnWndProc == MsgProc && wc.hInstance == instance);
+    EXPECT_TRUE(wc.cbClsExtra == 0 && wc.cbWndExtra == 0 && wc.lpszMenuName == nullptr);
+    EXPECT_TRUE(wc.hIcon == LoadIconA(nullptr, IDI_APPLICATION) && wc.hIconSm == wc.hIcon);
+    EXPECT_EQ(wc.hCursor, LoadCursorA(nullptr, IDC_ARROW));
+    EXPECT_EQ(GetClassLongPtrA(window, GCLP_HBRBACKGROUND), LONG_PTR(GetStockObject(BLACK_BRUSH)));
+    DestroyWindow(window);
+    for (MSG quit; PeekMessageA(&quit, nullptr, 0, 0, PM_REMOVE);) {
+    }
+}
+
+// Four controllers in states of their own: each frame asks every slot once, each slot's record holds its own
+// controller's whole state, a failed poll zeroes that slot alone, and only slot 0's A drives.
+TEST_F(DeviceTest, EveryFramePollsAllFourSlotsIntoTheirOwnRecordsAndOnlySlotZerosADrives) {
     HDC dc = GetDC(window);
     ZeroPads();
     const int32_t slot0[] = {kUnplugged, 0xFFFF, XINPUT_GAMEPAD_A, 0xFFFF & ~XINPUT_GAMEPAD_A, XINPUT_GAMEPAD_A, kUnplugged, kUnplugged};
     const int32_t plates[] = {0, 1, 2, 2, 3, 3, 3};
     for (int frame = 0; frame < 7; ++frame) {
-        fakePads[0] = slot0[frame];
-        fakePads[1] = fakePads[2] = fakePads[3] = XINPUT_GAMEPAD_A;
+        const int32_t pads[] = {slot0[frame], XINPUT_GAMEPAD_A, frame % 2 ? kUnplugged : XINPUT_GAMEPAD_B, XINPUT_GAMEPAD_X};
+        std::memcpy(fakePads, pads, sizeof(pads));
+        std::memset(polls, 0, sizeof(polls));
         RunFrame(dc);
         EXPECT_EQ(DriveState.plate_pos, plates[frame]) << "frame " << frame;
+        for (DWORD slot = 0; slot < 4; ++slot) {
+            const XINPUT_STATE want = fakePads[slot] == kUnplugged ? XINPUT_STATE{} : FakeState(slot);
+            EXPECT_EQ(polls[slot], 1) << "frame " << frame << ", slot " << slot;
+            EXPECT_EQ(GamepadSlots[slot].bConnected, fakePads[slot] != kUnplugged) << "frame " << frame << ", slot " << slot;
+            EXPECT_EQ(std::memcmp(&GamepadSlots[slot].state, &want, sizeof(want)), 0) << "frame " << frame << ", slot " << slot;
+        }
     }
-    EXPECT_FALSE(GamepadSlots[0].bConnected);
-    EXPECT_EQ(GamepadSlots[0].state.Gamepad.wButtons, 0) << "a failed poll keeps the last buttons";
+    ReleaseDC(window, dc);
+}
+
+// A held from the reset: the image of each frame is the one the state after its own step draws (plate 1's lines
+// and course position in the first, plate 2's in the second), not the state before it.
+TEST_F(DeviceTest, EachFramePresentsTheStateItsOwnStepLeaves) {
+    methods.Install(pd3dDevice);
+    methods.Replace(kPresent, &KeepPresented);
+    HDC dc = GetDC(window);
+    ZeroPads();
+    std::fill(fakePads, fakePads + 4, XINPUT_GAMEPAD_A);
+    for (int plate = 1; plate <= 2; ++plate) {
+        RunFrame(dc);
+        const Pixels framed = presented;
+        ASSERT_EQ(DriveState.plate_pos, plate);
+        RenderFrame(dc);
+        EXPECT_TRUE(!framed.empty() && framed == presented) << "frame " << plate << " does not show plate " << plate;
+    }
     ReleaseDC(window, dc);
 }

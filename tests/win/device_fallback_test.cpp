@@ -38,12 +38,12 @@ TEST(DeviceFallback, ARefusedHardwareDeviceGivesTheNoticeThenTheReferenceDeviceA
     const auto& calls = Direct3DDouble.deviceCalls;
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_TRUE(calls[0].type == D3DDEVTYPE_HAL && calls[1].type == D3DDEVTYPE_REF);
-    EXPECT_EQ(calls[0].given.AutoDepthStencilFormat, D3DFMT_D16);
     ASSERT_NE(PresentFields(calls[0].given), PresentFields(calls[0].left));
     EXPECT_EQ(PresentFields(calls[0].left), PresentFields(calls[1].given));
     D3DDEVICE_CREATION_PARAMETERS creation;
     pd3dDevice->GetCreationParameters(&creation);
     EXPECT_EQ(creation.DeviceType, D3DDEVTYPE_REF);
+    ExpectMadeWithTheProgramsPresentParameters();
     EXPECT_EQ(creation.BehaviorFlags, DWORD(D3DCREATE_MIXED_VERTEXPROCESSING));
     DWORD ambient = 0;
     pd3dDevice->GetRenderState(D3DRS_AMBIENT, &ambient);
@@ -68,6 +68,7 @@ TEST(DeviceFallback, AnOfferedHardwareDeviceIsTakenWithMixedVertexProcessingAlon
     D3DDEVICE_CREATION_PARAMETERS creation;
     pd3dDevice->GetCreationParameters(&creation);
     EXPECT_EQ(creation.DeviceType, D3DDEVTYPE_HAL);
+    ExpectMadeWithTheProgramsPresentParameters();
     EXPECT_EQ(creation.BehaviorFlags, DWORD(D3DCREATE_MIXED_VERTEXPROCESSING));
     Cleanup();
 }

@@ -19,6 +19,26 @@ inline auto PresentFields(const D3DPRESENT_PARAMETERS& p) {
                            p.PresentationInterval);
 }
 
+// The device's swap chain holds the present parameters it was made with: its window's client size, the display's
+// format, one back buffer, no multisampling, discard, windowed, a 16-bit depth buffer of its own, the default interval.
+inline void ExpectMadeWithTheProgramsPresentParameters() {
+    IDirect3DSwapChain9* chain = nullptr;
+    ASSERT_EQ(pd3dDevice->GetSwapChain(0, &chain), D3D_OK);
+    D3DPRESENT_PARAMETERS held = {};
+    chain->GetPresentParameters(&held);
+    chain->Release();
+    D3DDEVICE_CREATION_PARAMETERS creation;
+    pd3dDevice->GetCreationParameters(&creation);
+    RECT client;
+    GetClientRect(creation.hFocusWindow, &client);
+    D3DDISPLAYMODE mode;
+    pD3D->GetAdapterDisplayMode(D3DADAPTER_DEFAULT, &mode);
+    const D3DPRESENT_PARAMETERS want = {UINT(client.right), UINT(client.bottom), mode.Format, 1, D3DMULTISAMPLE_NONE, 0,
+                                        D3DSWAPEFFECT_DISCARD, creation.hFocusWindow, TRUE, TRUE, D3DFMT_D16, 0, 0,
+                                        D3DPRESENT_INTERVAL_DEFAULT};
+    EXPECT_EQ(PresentFields(held), PresentFields(want));
+}
+
 // A shown 800 x 600 window at (100, 100) with the default window procedure; the caller destroys it.
 inline HWND CreateTestWindow() {
     WNDCLASSEXA wc = {};

@@ -81,3 +81,31 @@ int MatchingLines(const Pixels& shown, const OverlayLines& lines) {
     }
     return matching;
 }
+
+Pixels ReadBackBuffer(IDirect3DDevice9* device, UINT* width) {
+    IDirect3DSurface9 *backBuffer = nullptr, *copy = nullptr;
+    device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer);
+    D3DSURFACE_DESC desc;
+    backBuffer->GetDesc(&desc);
+    device->CreateOffscreenPlainSurface(desc.Width, desc.Height, desc.Format, D3DPOOL_SYSTEMMEM, &copy, nullptr);
+    device->GetRenderTargetData(backBuffer, copy);
+    backBuffer->Release();
+    D3DLOCKED_RECT locked;
+    copy->LockRect(&locked, nullptr, D3DLOCK_READONLY);
+    Pixels pixels;
+    for (UINT y = 0; y < desc.Height; ++y) {
+        const BYTE* row = static_cast<const BYTE*>(locked.pBits) + y * locked.Pitch;
+        for (UINT x = 0; x < desc.Width; ++x) {
+            if (desc.Format != D3DFMT_R5G6B5) {
+                pixels.push_back(reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF);
+                continue;
+            }
+            const uint32_t p = reinterpret_cast<const uint16_t*>(row)[x], r = p >> 11, g = (p >> 5) & 0x3F, b = p & 0x1F;
+            pixels.push_back(((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) | (b << 3 | b >> 2));
+        }
+    }
+    copy->UnlockRect();
+    copy->Release();
+    *width = desc.Width;
+    return pixels;
+}

@@ -1,6 +1,7 @@
-// Test support: the ten overlay lines as GDI draws them, found again in captured pixels.
+// Test support: the ten overlay lines as GDI draws them, found again in captured pixels; the back buffer read.
 #pragma once
 
+#include <d3d9.h>
 #include <windows.h>
 
 #include <array>
@@ -41,3 +42,6 @@ Pixels CaptureScreen(int x, int y, int width, int height);
 // How many of `lines` an overlay area holds as a fresh DC's TextOutA draws them. Glyph edges are left
 // out: text on the window is smoothed by another path than in a memory DC.
 int MatchingLines(const Pixels& shown, const OverlayLines& lines);
+
+// The back buffer as 0x00RRGGBB, row by row, read through a system-memory copy; its width goes to *width.
+Pixels ReadBackBuffer(IDirect3DDevice9* device, UINT* width);
