@@ -2,7 +2,8 @@
 #include "directx_runtime.h"
 
 #include <windows.h>
-#include <delayimp.h>
+
+#include <delayimp.h>  // after windows.h, which it needs
 
 #include <string>
 

@@ -3,7 +3,8 @@
 // the transforms a later frame sets. In a program of its own, so that no D3DX function was called before.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <delayimp.h>
+
+#include <delayimp.h>  // after windows.h, which it needs
 
 #include <cstring>
 #include <vector>
