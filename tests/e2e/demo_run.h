@@ -2,7 +2,8 @@
 #pragma once
 
 #include <windows.h>
-#include <tlhelp32.h>
+
+#include <tlhelp32.h>  // after windows.h, which it needs
 
 #include <algorithm>
 #include <cstdio>
