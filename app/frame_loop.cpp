@@ -8,13 +8,9 @@
 
 bool RunFrame(HDC hdc) {
     switch (CheckDevice()) {
-    case DeviceStatus::kFailed:
-        return false;
-    case DeviceStatus::kLost:
-        Sleep(kLostDeviceWaitMs);
-        return true;
-    case DeviceStatus::kReady:
-        break;
+    case DeviceStatus::kFailed: return false;
+    case DeviceStatus::kLost: Sleep(kLostDeviceWaitMs); return true;
+    case DeviceStatus::kReady: break;
     }
     PollPads();
     UpdateDrive(GamepadSlots[0].state.Gamepad.wButtons);

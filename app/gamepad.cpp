@@ -3,9 +3,7 @@
 
 GamepadSlot GamepadSlots[kGamepadSlotCount] = {};
 
-void ZeroPads() {
-    ZeroMemory(GamepadSlots, sizeof(GamepadSlots));
-}
+void ZeroPads() { ZeroMemory(GamepadSlots, sizeof(GamepadSlots)); }
 
 int PollPads() {
     for (DWORD i = 0; i < kGamepadSlotCount; ++i) {

@@ -12,7 +12,7 @@ void RegisterWindowClass(HINSTANCE hInstance) {
     wc.cbClsExtra = 0;
     wc.cbWndExtra = 0;
     wc.hInstance = hInstance;
-    wc.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));   // IDI_APPLICATION
+    wc.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));  // IDI_APPLICATION
     wc.hIconSm = wc.hIcon;
     wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
@@ -31,8 +31,8 @@ LRESULT CALLBACK MsgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) 
 
 HWND CreateMainWindow(HINSTANCE hInstance) {
     RegisterWindowClass(hInstance);
-    HWND hWnd = CreateWindowExA(0, kWindowName, kWindowName, WS_OVERLAPPEDWINDOW, 100, 100, 800, 600,
-                                nullptr, nullptr, hInstance, nullptr);
+    HWND hWnd = CreateWindowExA(0, kWindowName, kWindowName, WS_OVERLAPPEDWINDOW, 100, 100, 800, 600, nullptr, nullptr,
+                                hInstance, nullptr);
     ShowWindow(hWnd, SW_SHOW);
     UpdateWindow(hWnd);
     return hWnd;

@@ -41,8 +41,8 @@ D3DPRESENT_PARAMETERS MakePresentParameters() {
 
 HRESULT CreateDeviceOfType(HWND hWnd, D3DDEVTYPE type, D3DPRESENT_PARAMETERS* d3dpp) {
     pd3dDevice = nullptr;
-    const HRESULT hr = pD3D->CreateDevice(D3DADAPTER_DEFAULT, type, hWnd, D3DCREATE_MIXED_VERTEXPROCESSING,
-                                          d3dpp, &pd3dDevice);
+    const HRESULT hr =
+        pD3D->CreateDevice(D3DADAPTER_DEFAULT, type, hWnd, D3DCREATE_MIXED_VERTEXPROCESSING, d3dpp, &pd3dDevice);
     if (FAILED(hr)) pd3dDevice = nullptr;
     return hr;
 }
@@ -131,10 +131,8 @@ HRESULT InitD3D(HWND hWnd) {
 DeviceStatus CheckDevice() {
     if (!bDeviceLost) return DeviceStatus::kReady;
     switch (pd3dDevice->TestCooperativeLevel()) {
-    case D3D_OK:
-        break;
-    case D3DERR_DEVICELOST:
-        return DeviceStatus::kLost;
+    case D3D_OK: break;
+    case D3DERR_DEVICELOST: return DeviceStatus::kLost;
     case D3DERR_DEVICENOTRESET:
         if (!ResetDevice()) return DeviceStatus::kLost;
         break;

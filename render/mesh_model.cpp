@@ -75,8 +75,8 @@ bool CopyMaterials(MeshModel* model, ID3DXBuffer* pD3DXMtrlBuffer) {
 HRESULT LoadXFile(MeshModel* model, const char* filename, D3DXVECTOR3 position) {
     model->vecPosition = position;
     ID3DXBuffer* pD3DXMtrlBuffer = nullptr;
-    if (FAILED(D3DXLoadMeshFromXA(filename, D3DXMESH_SYSTEMMEM, pd3dDevice, nullptr, &pD3DXMtrlBuffer,
-                                  nullptr, &model->dwNumMaterials, &model->pMesh))) {
+    if (FAILED(D3DXLoadMeshFromXA(filename, D3DXMESH_SYSTEMMEM, pd3dDevice, nullptr, &pD3DXMtrlBuffer, nullptr,
+                                  &model->dwNumMaterials, &model->pMesh))) {
         model->dwNumMaterials = 0;
         model->pMesh = nullptr;
         return FailLoad(model, filename);

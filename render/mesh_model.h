@@ -6,11 +6,11 @@
 // One mesh with its own material copies and one texture per material.
 // All fields zero is the empty model, which draws as nothing.
 struct MeshModel {
-    ID3DXMesh* pMesh;                    // one reference owned; null while empty
-    D3DMATERIAL9* pMeshMaterials;        // dwNumMaterials entries, Ambient = Diffuse
-    IDirect3DTexture9** pMeshTextures;   // dwNumMaterials entries, each null or one reference owned
-    DWORD dwNumMaterials;                // subsets drawn; 0 while empty
-    D3DXVECTOR3 vecPosition;             // as handed to the load; not read by drawing
+    ID3DXMesh* pMesh;                   // one reference owned; null while empty
+    D3DMATERIAL9* pMeshMaterials;       // dwNumMaterials entries, Ambient = Diffuse
+    IDirect3DTexture9** pMeshTextures;  // dwNumMaterials entries, each null or one reference owned
+    DWORD dwNumMaterials;               // subsets drawn; 0 while empty
+    D3DXVECTOR3 vecPosition;            // as handed to the load; not read by drawing
 };
 
 constexpr int kCourseModel = 0;  // loaded from "crs.x"

@@ -1,4 +1,5 @@
-// The fixed view of the scene: the ViewSettings record (camera, projection, light, course scale) and the values drawn beside it.
+// The fixed view of the scene: the ViewSettings record (camera, projection, light, course scale) and the values drawn
+// beside it.
 #pragma once
 
 // Camera, projection, light and course scale, in 32-bit floats. Angles are radians.
@@ -14,12 +15,7 @@ struct ViewSettingsData {
 // The one record, constant from start-up on; the drawing, the generators and the
 // model tests all read it, so that a change here moves them together.
 inline constexpr ViewSettingsData ViewSettings = {
-    0.0f, 1.0f, -1.8f,
-    0.0f, 0.0f, 0.0f,
-    4.6f,
-    4.0f,
-    -0.2f, -0.8f, 0.0f,
-    0.0f, 1.0f, 0.0f,
+    0.0f, 1.0f, -1.8f, 0.0f, 0.0f, 0.0f, 4.6f, 4.0f, -0.2f, -0.8f, 0.0f, 0.0f, 1.0f, 0.0f,
 };
 
 struct ViewPoint {
@@ -49,4 +45,3 @@ constexpr int kSceneAmbientLevel = 0x11;
 // Light 0's ambient level: the course's and the car's lights differ only in it.
 constexpr float kCourseAmbient = 0.3f;
 constexpr float kCarAmbient = 0.0f;
-

@@ -28,8 +28,7 @@ inline int32_t CosOf(int32_t a) { return SinTable[a + kQuarterTurn]; }
 // Radians for drawing: float(a) * 2 in float, then * pi / 4096 in double,
 // rounded once to float. Callers pass normalised angles. The order and the
 // precision of each step are fixed, so every build produces the same bits.
-inline float AngleToRadians(int32_t a)
-{
+inline float AngleToRadians(int32_t a) {
     const float twice = static_cast<float>(a) * 2.0f;
     const double radians = static_cast<double>(twice) * 3.141592653589793 / 4096.0;
     return static_cast<float>(radians);

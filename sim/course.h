@@ -9,7 +9,7 @@ constexpr int kPlateCount = 1072;
 // One plate, 12 bytes of six little-endian int16 fields. Only speed, dvect_y
 // and dvect_x are read by the drive; the aux fields are carried as stored.
 struct CoursePlate {
-    int16_t speed;    // position units advanced on this plate
+    int16_t speed;  // position units advanced on this plate
     int16_t aux_a;
     int16_t aux_b;
     int16_t dvect_y;  // heading change, angle units
@@ -23,12 +23,12 @@ static_assert(sizeof(CoursePlate) == 12 && offsetof(CoursePlate, dvect_y) == 6 &
 // Only plate_count is read; the rest of the header is carried as stored.
 struct CourseTableData {
     int16_t plate_count;
-    int16_t header_pad;              // 0
-    int32_t header_value;            // 25
-    int16_t start_wx;                // -4000: the car's start position
-    int16_t start_wy;                // 13000
-    uint8_t header_pad2[4];          // 0
-    int16_t start_marks[8][8];       // position after i plates, then five marker values
+    int16_t header_pad;         // 0
+    int32_t header_value;       // 25
+    int16_t start_wx;           // -4000: the car's start position
+    int16_t start_wy;           // 13000
+    uint8_t header_pad2[4];     // 0
+    int16_t start_marks[8][8];  // position after i plates, then five marker values
     CoursePlate plates[kPlateCount];
 };
 static_assert(sizeof(CourseTableData) == 13008 && offsetof(CourseTableData, header_value) == 4 &&

@@ -9,16 +9,14 @@ DriveStateData DriveState = kDriveStart;
 namespace {
 
 // Course translation from the car position; x and z negated, y is the height.
-void DerivePosition(DriveStateData& s)
-{
+void DerivePosition(DriveStateData& s) {
     s.fPosX = static_cast<float>(static_cast<double>(-s.wx) / 1000.0);
     s.fPosY = static_cast<float>(static_cast<double>(s.wz) / 1000.0);
     s.fPosZ = static_cast<float>(static_cast<double>(-s.wy) / 1000.0);
 }
 
 // One turn's three angles wrapped into a turn, and their radians taken afresh.
-void WrapTurn(int32_t& x, int32_t& y, int32_t& z, float& radians_x, float& radians_y, float& radians_z)
-{
+void WrapTurn(int32_t& x, int32_t& y, int32_t& z, float& radians_x, float& radians_y, float& radians_z) {
     x = WrapAngle(x);
     y = WrapAngle(y);
     z = WrapAngle(z);
@@ -27,18 +25,15 @@ void WrapTurn(int32_t& x, int32_t& y, int32_t& z, float& radians_x, float& radia
     radians_z = AngleToRadians(z);
 }
 
-void WrapCourseAngles(DriveStateData& s)
-{
+void WrapCourseAngles(DriveStateData& s) {
     WrapTurn(s.crs_rot_x, s.crs_rot_y, s.crs_rot_z, s.fCrsRotX, s.fCrsRotY, s.fCrsRotZ);
 }
 
-void WrapCarAngles(DriveStateData& s)
-{
+void WrapCarAngles(DriveStateData& s) {
     WrapTurn(s.car_rot_x, s.car_rot_y, s.car_rot_z, s.fCarRotX, s.fCarRotY, s.fCarRotZ);
 }
 
-void WrapTravelAngles(DriveStateData& s)
-{
+void WrapTravelAngles(DriveStateData& s) {
     s.vect_x = WrapAngle(s.vect_x);
     s.vect_y = WrapAngle(s.vect_y);
     s.vect_z = WrapAngle(s.vect_z);
@@ -46,8 +41,7 @@ void WrapTravelAngles(DriveStateData& s)
 
 // Each product with a table value is divided by 4096 on its own, truncating
 // toward zero (C++ '/'); a shift would round negative steps the other way.
-void Move(DriveStateData& s)
-{
+void Move(DriveStateData& s) {
     int32_t t = s.speed * -CosOf(s.vect_y);
     t /= kFixedOne;
     t *= CosOf(s.vect_x);
@@ -59,21 +53,16 @@ void Move(DriveStateData& s)
 
 }  // namespace
 
-void NormaliseDrive(DriveStateData& s)
-{
+void NormaliseDrive(DriveStateData& s) {
     WrapTravelAngles(s);
     WrapCourseAngles(s);
     WrapCarAngles(s);
     DerivePosition(s);
 }
 
-void ResetDrive()
-{
-    NormaliseDrive(DriveState);
-}
+void ResetDrive() { NormaliseDrive(DriveState); }
 
-void StepDrive(DriveStateData& s, const CourseTableData& course, uint16_t wButtons)
-{
+void StepDrive(DriveStateData& s, const CourseTableData& course, uint16_t wButtons) {
     const int32_t count = course.plate_count;
     s.plate_pos %= count;
     if ((wButtons & kButtonA) == 0) {
@@ -99,7 +88,4 @@ void StepDrive(DriveStateData& s, const CourseTableData& course, uint16_t wButto
     DerivePosition(s);
 }
 
-void UpdateDrive(uint16_t wButtons)
-{
-    StepDrive(DriveState, CourseTable, wButtons);
-}
+void UpdateDrive(uint16_t wButtons) { StepDrive(DriveState, CourseTable, wButtons); }

@@ -18,15 +18,7 @@ struct DriveStateData {
 
 // The values the state holds before ResetDrive runs.
 constexpr DriveStateData kDriveStart = {
-    -4000, 13000, 0,
-    0, 0, 0,
-    0,
-    0,
-    0, 1024, 0,
-    0.0f, 0.0f, 0.0f,
-    0, 2048, 0,
-    0.0f, 0.0f, 0.0f,
-    4.0f, 0.0f, -13.0f,
+    -4000, 13000, 0, 0, 0, 0, 0, 0, 0, 1024, 0, 0.0f, 0.0f, 0.0f, 0, 2048, 0, 0.0f, 0.0f, 0.0f, 4.0f, 0.0f, -13.0f,
 };
 
 // XINPUT_GAMEPAD_A: the only button the drive reads.

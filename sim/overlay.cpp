@@ -3,8 +3,7 @@
 
 #include <cstdio>
 
-int FormatOverlayLine(int line, const DriveStateData& s, char (&text)[kOverlayTextSize])
-{
+int FormatOverlayLine(int line, const DriveStateData& s, char (&text)[kOverlayTextSize]) {
     // %ld takes a long: the 32-bit values are widened with their sign, since a
     // long has 64 bits on some platforms. Floats are widened to double for %f.
     switch (line) {

@@ -6,8 +6,7 @@
 
 namespace {
 
-TEST(CourseRules, TheCommittedCourseKeepsEveryRuleAndEachBreachIsRefused)
-{
+TEST(CourseRules, TheCommittedCourseKeepsEveryRuleAndEachBreachIsRefused) {
     const std::vector<CoursePlate> course(CourseTable.plates, CourseTable.plates + kPlateCount);
     EXPECT_EQ(CourseFault(course, DriveLap(course)), "");
     const auto fault = [&course](auto change) {
@@ -24,7 +23,8 @@ TEST(CourseRules, TheCommittedCourseKeepsEveryRuleAndEachBreachIsRefused)
     EXPECT_EQ(fault([](auto& p) { p[5].speed = 199; }).rfind("the lap ends at (", 0), 0u);
     std::vector<PathPoint> path = DriveLap(course);
     path.back().heading = 1;  // back at the start, but turned by one unit
-    EXPECT_EQ(CourseFault(course, path), "the lap ends at (-4000, 13000, 0) heading 1 pitch 0, not where and as it began");
+    EXPECT_EQ(CourseFault(course, path),
+              "the lap ends at (-4000, 13000, 0) heading 1 pitch 0, not where and as it began");
     path.back().heading = 0;
     for (PathPoint& point : path) point.wz = 0;  // the bridge brought down onto the underpass
     EXPECT_EQ(CourseFault(course, path).rfind("the road does not cross itself cleanly", 0), 0u);

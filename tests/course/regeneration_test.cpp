@@ -13,28 +13,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadAll(const fs::path& path)
-{
+std::string ReadAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void ExpectSame(const fs::path& fresh, const fs::path& committed)
-{
+void ExpectSame(const fs::path& fresh, const fs::path& committed) {
     const std::string bytes = ReadAll(fresh);
     EXPECT_TRUE(!bytes.empty() && bytes == ReadAll(committed))
         << committed << " differs from " << fresh << "; if meant, rerun its generator into the source tree";
 }
 
-TEST(Regeneration, GeneratorsWriteTheCommittedFilesByteForByte)
-{
+TEST(Regeneration, GeneratorsWriteTheCommittedFilesByteForByte) {
     const fs::path out = SCRATCH_DIR, source = SOURCE_DIR;
     fs::remove_all(out);
     fs::create_directories(out / "assets");
     for (const std::string& command : {"'" SINTABLEGEN "' >'" + (out / "sin_table.cpp").string() + "'",
-                                      "'" COURSEGEN "' '" + (out / "course_table.cpp").string() + "' '" +
-                                          (out / "course-map.svg").string() + "' >/dev/null",
-                                      "'" MODELGEN "' '" + (out / "assets").string() + "'"}) {
+                                       "'" COURSEGEN "' '" + (out / "course_table.cpp").string() + "' '" +
+                                           (out / "course-map.svg").string() + "' >/dev/null",
+                                       "'" MODELGEN "' '" + (out / "assets").string() + "'"}) {
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
     }
     ExpectSame(out / "sin_table.cpp", source / "sim" / "sin_table.cpp");

@@ -49,7 +49,8 @@ struct DemoRun {
             }
             FindClose(search);
         }
-        if (pad != nullptr) CopyFileA((bin + pad + "\\xinput1_3.dll").c_str(), (folder + "xinput1_3.dll").c_str(), FALSE);
+        if (pad != nullptr)
+            CopyFileA((bin + pad + "\\xinput1_3.dll").c_str(), (folder + "xinput1_3.dll").c_str(), FALSE);
     }
 
     ~DemoRun() {
@@ -70,7 +71,8 @@ struct DemoRun {
         // Which Direct3D 9 the program runs on, said in the output; the one beside it exactly when one is under test.
         const std::string loaded = LoadedD3d9();
         std::printf("vatrel.exe runs on %s\n", loaded.c_str());
-        return window != nullptr && (lstrcmpiA(loaded.c_str(), (folder + "d3d9.dll").c_str()) == 0) == (d3d9 != nullptr);
+        return window != nullptr &&
+               (lstrcmpiA(loaded.c_str(), (folder + "d3d9.dll").c_str()) == 0) == (d3d9 != nullptr);
     }
 
     // Starts the program as Start does, without waiting for anything; from a copy named `exe` if given.
@@ -82,7 +84,8 @@ struct DemoRun {
         std::string command = "\"" + folder + exe + "\"";
         STARTUPINFOA startup = {};
         startup.cb = sizeof(startup);
-        return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process);
+        return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                              &process);
     }
 
     // Waits up to timeout for a message box of the program, reads it and dismisses it with OK.
@@ -118,7 +121,8 @@ struct DemoRun {
         GetClientRect(window, &client);
         POINT origin = {0, top};
         ClientToScreen(window, &origin);
-        return CaptureScreen(origin.x, origin.y, height ? kOverlayWidth : client.right, height ? height : client.bottom - top);
+        return CaptureScreen(origin.x, origin.y, height ? kOverlayWidth : client.right,
+                             height ? height : client.bottom - top);
     }
 
     // The most lines matched at once by captures of the overlay until all match or timeout passes.
@@ -156,7 +160,8 @@ struct DemoRun {
     // The program's visible top-level window of the class, waiting up to timeout; null if none came.
     HWND WaitForWindowOf(const char* windowClass, DWORD timeout) const {
         for (const ULONGLONG deadline = GetTickCount64() + timeout;; Sleep(20)) {
-            for (HWND w = FindWindowExA(nullptr, nullptr, windowClass, nullptr); w; w = FindWindowExA(nullptr, w, windowClass, nullptr)) {
+            for (HWND w = FindWindowExA(nullptr, nullptr, windowClass, nullptr); w;
+                 w = FindWindowExA(nullptr, w, windowClass, nullptr)) {
                 DWORD owner = 0;
                 GetWindowThreadProcessId(w, &owner);
                 if (owner == process.dwProcessId && IsWindowVisible(w)) return w;

@@ -21,7 +21,9 @@ constexpr int kStrong = 13;  // 5 % of 255
 template <typename T>
 struct Com {  // one reference, released with its holder
     T* p = nullptr;
-    ~Com() { if (p) p->Release(); }
+    ~Com() {
+        if (p) p->Release();
+    }
     T* operator->() const { return p; }
 };
 
@@ -41,8 +43,8 @@ Pixels ReadPng(const std::string& path) {
     UINT w = 0, h = 0;
     Pixels pixels(800 * 600);
     const bool read =
-        SUCCEEDED(Wic()->CreateDecoderFromFilename(std::wstring(path.begin(), path.end()).c_str(), nullptr, GENERIC_READ,
-                                                   WICDecodeMetadataCacheOnDemand, &decoder.p)) &&
+        SUCCEEDED(Wic()->CreateDecoderFromFilename(std::wstring(path.begin(), path.end()).c_str(), nullptr,
+                                                   GENERIC_READ, WICDecodeMetadataCacheOnDemand, &decoder.p)) &&
         SUCCEEDED(decoder->GetFrame(0, &frame.p)) && SUCCEEDED(frame->GetSize(&w, &h)) && w == 800 && h == 600 &&
         SUCCEEDED(Wic()->CreateFormatConverter(&converter.p)) &&
         SUCCEEDED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr, 0,
@@ -96,7 +98,8 @@ TEST(DemoPicture, AtEachStillsPlateTheWindowShowsThatStill) {
         ClientToScreen(run.window, &at);
         ASSERT_TRUE(run.WaitForFrames(still.plate + 30));
         Pixels got, again = CaptureScreen(100, 100, 800, 600);
-        for (int grab = 0; grab < 20 && got != again; ++grab, Sleep(100)) got = std::exchange(again, CaptureScreen(100, 100, 800, 600));
+        for (int grab = 0; grab < 20 && got != again; ++grab, Sleep(100))
+            got = std::exchange(again, CaptureScreen(100, 100, 800, 600));
         const std::string reference = STILLS_DIR "shot-" + std::string(still.name) + ".png";
         Pixels diff = ReadPng(reference);
         ASSERT_FALSE(diff.empty()) << "cannot read " << reference;
@@ -105,16 +108,19 @@ TEST(DemoPicture, AtEachStillsPlateTheWindowShowsThatStill) {
             for (int x = at.x; x < at.x + client.right; ++x) {
                 uint32_t &want = diff[y * 800 + x], shown = got[y * 800 + x];
                 int apart = 0;
-                for (int shift = 0; shift < 24; shift += 8) apart = std::max(apart, std::abs(int((want >> shift & 0xFF) - (shown >> shift & 0xFF))));
+                for (int shift = 0; shift < 24; shift += 8)
+                    apart = std::max(apart, std::abs(int((want >> shift & 0xFF) - (shown >> shift & 0xFF))));
                 differing += apart > 0, strong += apart > kStrong;
                 want = apart > kStrong ? 0xFF0000 : apart > 0 ? 0xFFFF00 : (want >> 2) & 0x3F3F3F;
             }
         }
-        std::printf("plate %d (%s): %ld pixels differ, %ld by more than %d\n", still.plate, still.name, differing, strong, kStrong);
+        std::printf("plate %d (%s): %ld pixels differ, %ld by more than %d\n", still.plate, still.name, differing,
+                    strong, kStrong);
         const bool same = run.d3d9 ? differing <= kOtherDiffering && strong <= kOtherStrong : differing == 0;
         if (!same) WritePng(run.folder + "got.png", got), WritePng(run.folder + "diff.png", diff);
         ASSERT_TRUE(same) << "plate " << still.plate << ": " << differing << " pixels differ from " << reference << " ("
-                          << strong << " by more than " << kStrong << "); the image got and the difference (red: by more, "
+                          << strong << " by more than " << kStrong
+                          << "); the image got and the difference (red: by more, "
                           << "yellow: by less) are in " << run.folder;
         PostMessageA(run.window, WM_KEYDOWN, VK_ESCAPE, 0);
         EXPECT_EQ(run.Exit(), 0);

@@ -41,8 +41,9 @@ TEST(DemoWithoutTheDirectXRuntime, NamesTheMissingDllsInItsOwnBoxBeforeAnyWindow
         CapturedBox box;
         ASSERT_TRUE(run.TakeBox(0, box));
         EXPECT_EQ(box.caption, defaultCaption);
-        EXPECT_EQ(box.text, run_case.missing + L"を読み込めません\nDirectX End-User Runtimeをインストールしてください\n"
-                                               L"https://www.microsoft.com/download/details.aspx?id=35");
+        EXPECT_EQ(box.text, run_case.missing +
+                                L"を読み込めません\nDirectX End-User Runtimeをインストールしてください\n"
+                                L"https://www.microsoft.com/download/details.aspx?id=35");
         EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
         EXPECT_EQ(run.Exit(), 1) << "it went on after the box";
     }

@@ -2,9 +2,9 @@
 // start-up: no message box, and each mesh holds the very vertices, faces, face
 // materials and textures that D3DX reads from the text form modelgen writes
 // (into the build tree, outside the run folder).
-#include <windows.h>
 #include <d3dx9.h>
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstring>
 #include <string>
@@ -17,17 +17,16 @@
 namespace {
 
 // Locks one of a mesh's three buffers read-only; nullptr unlocks it again.
-void LockBuffer(ID3DXMesh* mesh, int which, void** data)
-{
+void LockBuffer(ID3DXMesh* mesh, int which, void** data) {
     const bool lock = data != nullptr;
     if (which == 0) lock ? mesh->LockVertexBuffer(D3DLOCK_READONLY, data) : mesh->UnlockVertexBuffer();
     if (which == 1) lock ? mesh->LockIndexBuffer(D3DLOCK_READONLY, data) : mesh->UnlockIndexBuffer();
-    if (which == 2) lock ? mesh->LockAttributeBuffer(D3DLOCK_READONLY, reinterpret_cast<DWORD**>(data))
-                         : mesh->UnlockAttributeBuffer();
+    if (which == 2)
+        lock ? mesh->LockAttributeBuffer(D3DLOCK_READONLY, reinterpret_cast<DWORD**>(data))
+             : mesh->UnlockAttributeBuffer();
 }
 
-void ExpectSameAsTextForm(const MeshModel& model, const char* file)
-{
+void ExpectSameAsTextForm(const MeshModel& model, const char* file) {
     const std::string copy_path = std::string(TEXT_MODELS_DIR) + "/" + file;
     ID3DXMesh* mesh = model.pMesh;
     ID3DXMesh* copy = nullptr;
@@ -36,9 +35,11 @@ void ExpectSameAsTextForm(const MeshModel& model, const char* file)
     ASSERT_NE(mesh, nullptr) << file;
     ASSERT_EQ(D3DXLoadMeshFromXA(copy_path.c_str(), D3DXMESH_SYSTEMMEM, pd3dDevice, nullptr, &materials, nullptr,
                                  &material_count, &copy),
-              D3D_OK) << copy_path;
+              D3D_OK)
+        << copy_path;
     ASSERT_TRUE(copy->GetFVF() == mesh->GetFVF() && copy->GetNumVertices() == mesh->GetNumVertices() &&
-                copy->GetNumFaces() == mesh->GetNumFaces() && copy->GetOptions() == mesh->GetOptions()) << file;
+                copy->GetNumFaces() == mesh->GetNumFaces() && copy->GetOptions() == mesh->GetOptions())
+        << file;
     const size_t bytes[3] = {size_t{mesh->GetNumVertices()} * mesh->GetNumBytesPerVertex(),
                              size_t{mesh->GetNumFaces()} * 3 * ((mesh->GetOptions() & D3DXMESH_32BIT) ? 4 : 2),
                              size_t{mesh->GetNumFaces()} * sizeof(DWORD)};
@@ -62,8 +63,7 @@ void ExpectSameAsTextForm(const MeshModel& model, const char* file)
 }
 
 // Run in the folder the build copies the program's models and textures into.
-TEST(ModelLoad, StartUpLoadsBothModelsAsWrittenWithoutAMessageBox)
-{
+TEST(ModelLoad, StartUpLoadsBothModelsAsWrittenWithoutAMessageBox) {
     TakeCapturedBoxes();
     const HWND window = CreateTestWindow();
     ASSERT_EQ(InitD3D(window), S_OK);

@@ -22,33 +22,42 @@ struct Point {
 Point ToPoint(Vec3 v) { return {static_cast<float>(v.x), static_cast<float>(v.y), static_cast<float>(v.z)}; }
 
 // Direct3D's turns of a row vector about one axis, left-handed.
-Point TurnedX(float a, Point p) { return {p.x, p.y * std::cos(a) - p.z * std::sin(a), p.y * std::sin(a) + p.z * std::cos(a)}; }
-Point TurnedY(float a, Point p) { return {p.x * std::cos(a) + p.z * std::sin(a), p.y, p.z * std::cos(a) - p.x * std::sin(a)}; }
-Point TurnedZ(float a, Point p) { return {p.x * std::cos(a) - p.y * std::sin(a), p.x * std::sin(a) + p.y * std::cos(a), p.z}; }
+Point TurnedX(float a, Point p) {
+    return {p.x, p.y * std::cos(a) - p.z * std::sin(a), p.y * std::sin(a) + p.z * std::cos(a)};
+}
+Point TurnedY(float a, Point p) {
+    return {p.x * std::cos(a) + p.z * std::sin(a), p.y, p.z * std::cos(a) - p.x * std::sin(a)};
+}
+Point TurnedZ(float a, Point p) {
+    return {p.x * std::cos(a) - p.y * std::sin(a), p.x * std::sin(a) + p.y * std::cos(a), p.z};
+}
 
 // Turned about y, then x, then z, then scaled, as the world transforms turn and scale.
-Point TurnedAndScaled(float rot_x, float rot_y, float rot_z, float scale, Point p)
-{
+Point TurnedAndScaled(float rot_x, float rot_y, float rot_z, float scale, Point p) {
     p = TurnedZ(rot_z, TurnedX(rot_x, TurnedY(rot_y, p)));
     return {p.x * scale, p.y * scale, p.z * scale};
 }
 
 // A course point moved by the course translation first, so that it turns about the car.
-Point PlacedCourse(const DriveStateData& s, Point p)
-{
-    return TurnedAndScaled(s.fCrsRotX, s.fCrsRotY, s.fCrsRotZ, ViewSettings.fCrsScale, {p.x + s.fPosX, p.y + s.fPosY, p.z + s.fPosZ});
+Point PlacedCourse(const DriveStateData& s, Point p) {
+    return TurnedAndScaled(s.fCrsRotX, s.fCrsRotY, s.fCrsRotZ, ViewSettings.fCrsScale,
+                           {p.x + s.fPosX, p.y + s.fPosY, p.z + s.fPosZ});
 }
 
-Point PlacedCar(const DriveStateData& s, Point p) { return TurnedAndScaled(s.fCarRotX, s.fCarRotY, s.fCarRotZ, kCarScale, p); }
+Point PlacedCar(const DriveStateData& s, Point p) {
+    return TurnedAndScaled(s.fCarRotX, s.fCarRotY, s.fCarRotZ, kCarScale, p);
+}
 
 Point Sub(Point a, Point b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 float Dot(Point a, Point b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 Point Cross(Point a, Point b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-Point Unit(Point a) { const float l = std::sqrt(Dot(a, a)); return {a.x / l, a.y / l, a.z / l}; }
+Point Unit(Point a) {
+    const float l = std::sqrt(Dot(a, a));
+    return {a.x / l, a.y / l, a.z / l};
+}
 
 // Where the car's camera shows p: x and y on the screen (-1..1 in view), z its depth.
-Point OnScreen(Point p)
-{
+Point OnScreen(Point p) {
     const ViewSettingsData& v = ViewSettings;
     const Point eye = {v.fCamX, v.fCamY, v.fCamZ};
     const ViewPoint lookat = LookatPoint(v);
@@ -65,8 +74,7 @@ struct Triangle {
 };
 
 // Height where the vertical through (x, z) meets t, if it does.
-bool HeightAt(const Triangle& t, float x, float z, float& y)
-{
+bool HeightAt(const Triangle& t, float x, float z, float& y) {
     const Point a = t.p[0], b = t.p[1], c = t.p[2];
     const float det = (b.z - c.z) * (a.x - c.x) + (c.x - b.x) * (a.z - c.z);
     if (std::fabs(det) < 1e-12f) return false;
@@ -78,8 +86,7 @@ bool HeightAt(const Triangle& t, float x, float z, float& y)
 
 // At (x, z): the road surface nearest the car's y = 0 (1e9 where none) and the
 // lowest surface of the course above it.
-std::pair<float, float> RoadAndRoofAt(const std::vector<Triangle>& triangles, float x, float z)
-{
+std::pair<float, float> RoadAndRoofAt(const std::vector<Triangle>& triangles, float x, float z) {
     float road = 1e9f, roof = 1e9f, y = 0;
     for (const Triangle& t : triangles) {
         if (t.road && HeightAt(t, x, z, y) && std::fabs(y) < std::fabs(road)) road = y;
@@ -92,8 +99,7 @@ std::pair<float, float> RoadAndRoofAt(const std::vector<Triangle>& triangles, fl
 
 // The course's faces within `reach` (model units) of the car, placed for state s;
 // road where built of the road's own materials, not of a deck's side or a bank.
-std::vector<Triangle> NearbyTriangles(const CourseModel& course, const DriveStateData& s, float reach)
-{
+std::vector<Triangle> NearbyTriangles(const CourseModel& course, const DriveStateData& s, float reach) {
     const CourseMaterials& m = course.materials;
     std::vector<Triangle> out;
     for (const Face& f : course.mesh.faces) {
@@ -111,14 +117,13 @@ std::vector<Triangle> NearbyTriangles(const CourseModel& course, const DriveStat
     return out;
 }
 
-TEST(SceneFit, CarInViewAndOnTheRoadAtEveryPlate)
-{
+TEST(SceneFit, CarInViewAndOnTheRoadAtEveryPlate) {
     const CourseModel course = BuildCourseModel(CourseTable);
     const Mesh car = BuildCarModel().mesh;
     DriveStateData s = kDriveStart;
     NormaliseDrive(s);
     Point low{1e9f, 1e9f, 1e9f}, high{-1e9f, -1e9f, -1e9f};  // the car's box as drawn
-    float widest = 0, lowest = 1, highest = -1;                // and on the screen
+    float widest = 0, lowest = 1, highest = -1;              // and on the screen
     for (const Vertex& v : car.vertices) {
         const Point p = PlacedCar(s, ToPoint(v.pos)), seen = OnScreen(p);
         low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};

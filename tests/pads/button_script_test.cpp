@@ -10,10 +10,12 @@ TEST(ButtonScript, EachFrameGetsItsRunsStepAndAScriptThatDoesNotParseLeavesNoRun
     const char steps[] = "AA--XAA-";  // frames 0, 25, 26, 27, 28, 29, 35, 36: an empty run takes no frame
     const int64_t frames[] = {0, 25, 26, 27, 28, 29, 35, 36};
     for (int i = 0; i < 8; ++i) EXPECT_EQ("A-X"[int(StepAtFrame(runs, frames[i]))], steps[i]) << "frame " << frames[i];
-    for (const char* script : {"A", "B3", "A1,,A2", "A1,", "a5", "A-1", "A 5", "A+5", "A2147483648", "A2147483647,-1", "X\x7F"}) {
+    for (const char* script :
+         {"A", "B3", "A1,,A2", "A1,", "a5", "A-1", "A 5", "A+5", "A2147483648", "A2147483647,-1", "X\x7F"}) {
         runs = {{ButtonStep::kHeld, 1}};
         EXPECT_FALSE(ParseButtonScript(script, ScriptGrammar::kHeldReleasedUnplugged, runs, error)) << script;
         EXPECT_TRUE(runs.empty() && !error.empty() && error.find('\n') == std::string::npos) << script << ": " << error;
     }
-    EXPECT_FALSE(ParseButtonScript("A3,X0", ScriptGrammar::kHeldReleased, runs, error)) << "a simulation has no pad to unplug";
+    EXPECT_FALSE(ParseButtonScript("A3,X0", ScriptGrammar::kHeldReleased, runs, error))
+        << "a simulation has no pad to unplug";
 }

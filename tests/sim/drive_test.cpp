@@ -8,8 +8,7 @@
 namespace {
 
 // Through the program's own path: ResetDrive, then UpdateDrive on DriveState.
-TEST(Drive, FirstPlatesFollowTheWorkedValues)
-{
+TEST(Drive, FirstPlatesFollowTheWorkedValues) {
     const DriveStateData& s = DriveState;
     DriveState = kDriveStart;
     ResetDrive();
@@ -37,8 +36,7 @@ TEST(Drive, FirstPlatesFollowTheWorkedValues)
     EXPECT_EQ(s.wy, 12997);  // (200 * -69) / 4096 truncates to -3; a shift gives -4
 }
 
-TEST(Drive, OnlyTheABitDrivesAndPlatePosShows1072ForOneFrame)
-{
+TEST(Drive, OnlyTheABitDrivesAndPlatePosShows1072ForOneFrame) {
     DriveStateData s = kDriveStart;
     NormaliseDrive(s);
     for (int frame = 1; frame <= 30; ++frame) StepDrive(s, CourseTable, kButtonA);

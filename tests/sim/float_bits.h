@@ -4,8 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-inline uint32_t Bits(float f)
-{
+inline uint32_t Bits(float f) {
     uint32_t u;
     std::memcpy(&u, &f, sizeof u);
     return u;

@@ -22,7 +22,9 @@ int polls[4] = {};         // calls per slot
 // A whole record of its own for each controller: the buttons given, every other field the slot's.
 XINPUT_STATE FakeState(DWORD slot) {
     const SHORT s = SHORT(slot + 1);
-    return {100 + slot, {WORD(fakePads[slot]), BYTE(s), BYTE(2 * s), SHORT(-1000 * s), SHORT(2000 * s), SHORT(-3000 * s), SHORT(4000 * s)}};
+    return {100 + slot,
+            {WORD(fakePads[slot]), BYTE(s), BYTE(2 * s), SHORT(-1000 * s), SHORT(2000 * s), SHORT(-3000 * s),
+             SHORT(4000 * s)}};
 }
 
 MethodTable methods;
@@ -67,10 +69,12 @@ TEST(WindowClass, IsRegisteredRedrawnOnResizeWithTheStockIconArrowAndBlackBrush)
 TEST_F(DeviceTest, EveryFramePollsAllFourSlotsIntoTheirOwnRecordsAndOnlySlotZerosADrives) {
     HDC dc = GetDC(window);
     ZeroPads();
-    const int32_t slot0[] = {kUnplugged, 0xFFFF, XINPUT_GAMEPAD_A, 0xFFFF & ~XINPUT_GAMEPAD_A, XINPUT_GAMEPAD_A, kUnplugged, kUnplugged};
+    const int32_t slot0[] = {kUnplugged,       0xFFFF,     XINPUT_GAMEPAD_A, 0xFFFF & ~XINPUT_GAMEPAD_A,
+                             XINPUT_GAMEPAD_A, kUnplugged, kUnplugged};
     const int32_t plates[] = {0, 1, 2, 2, 3, 3, 3};
     for (int frame = 0; frame < 7; ++frame) {
-        const int32_t pads[] = {slot0[frame], XINPUT_GAMEPAD_A, frame % 2 ? kUnplugged : XINPUT_GAMEPAD_B, XINPUT_GAMEPAD_X};
+        const int32_t pads[] = {slot0[frame], XINPUT_GAMEPAD_A, frame % 2 ? kUnplugged : XINPUT_GAMEPAD_B,
+                                XINPUT_GAMEPAD_X};
         std::memcpy(fakePads, pads, sizeof(pads));
         std::memset(polls, 0, sizeof(polls));
         RunFrame(dc);
@@ -78,8 +82,10 @@ TEST_F(DeviceTest, EveryFramePollsAllFourSlotsIntoTheirOwnRecordsAndOnlySlotZero
         for (DWORD slot = 0; slot < 4; ++slot) {
             const XINPUT_STATE want = fakePads[slot] == kUnplugged ? XINPUT_STATE{} : FakeState(slot);
             EXPECT_EQ(polls[slot], 1) << "frame " << frame << ", slot " << slot;
-            EXPECT_EQ(GamepadSlots[slot].bConnected, fakePads[slot] != kUnplugged) << "frame " << frame << ", slot " << slot;
-            EXPECT_EQ(std::memcmp(&GamepadSlots[slot].state, &want, sizeof(want)), 0) << "frame " << frame << ", slot " << slot;
+            EXPECT_EQ(GamepadSlots[slot].bConnected, fakePads[slot] != kUnplugged)
+                << "frame " << frame << ", slot " << slot;
+            EXPECT_EQ(std::memcmp(&GamepadSlots[slot].state, &want, sizeof(want)), 0)
+                << "frame " << frame << ", slot " << slot;
         }
     }
     ReleaseDC(window, dc);

@@ -6,8 +6,8 @@
 #include "device.h"
 #include "device_fixture.h"
 #include "direct3d_double.h"
-#include "message_capture.h"
 #include "mesh_model.h"
+#include "message_capture.h"
 #include "test_files.h"
 
 namespace {

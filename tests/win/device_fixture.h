@@ -33,8 +33,19 @@ inline void ExpectMadeWithTheProgramsPresentParameters() {
     GetClientRect(creation.hFocusWindow, &client);
     D3DDISPLAYMODE mode;
     pD3D->GetAdapterDisplayMode(D3DADAPTER_DEFAULT, &mode);
-    const D3DPRESENT_PARAMETERS want = {UINT(client.right), UINT(client.bottom), mode.Format, 1, D3DMULTISAMPLE_NONE, 0,
-                                        D3DSWAPEFFECT_DISCARD, creation.hFocusWindow, TRUE, TRUE, D3DFMT_D16, 0, 0,
+    const D3DPRESENT_PARAMETERS want = {UINT(client.right),
+                                        UINT(client.bottom),
+                                        mode.Format,
+                                        1,
+                                        D3DMULTISAMPLE_NONE,
+                                        0,
+                                        D3DSWAPEFFECT_DISCARD,
+                                        creation.hFocusWindow,
+                                        TRUE,
+                                        TRUE,
+                                        D3DFMT_D16,
+                                        0,
+                                        0,
                                         D3DPRESENT_INTERVAL_DEFAULT};
     EXPECT_EQ(PresentFields(held), PresentFields(want));
 }

@@ -85,7 +85,8 @@ struct DeviceLossTest : DeviceTest {
         methods.Replace(kReset, &Reset);
         methods.Replace(kCreateOffscreenPlainSurface, &CreateOffscreenPlainSurface);
         std::fill(afterRefusedReset, afterRefusedReset + MethodTable::kMethods, reinterpret_cast<void*>(&Forbidden));
-        for (int allowed : {0, 1, 2, int(kTestCooperativeLevel), int(kReset)}) afterRefusedReset[allowed] = methods.scripted[allowed];
+        for (int allowed : {0, 1, 2, int(kTestCooperativeLevel), int(kReset)})
+            afterRefusedReset[allowed] = methods.scripted[allowed];
         dc = GetDC(window);
     }
     void TearDown() override {

@@ -11,7 +11,8 @@ namespace {
 
 // IUnknown's three methods, then IDirect3D9's in declaration order: CreateDevice is the last.
 constexpr int kMethods = 17;
-using CreateDeviceFn = HRESULT(WINAPI*)(IDirect3D9*, UINT, D3DDEVTYPE, HWND, DWORD, D3DPRESENT_PARAMETERS*, IDirect3DDevice9**);
+using CreateDeviceFn = HRESULT(WINAPI*)(IDirect3D9*, UINT, D3DDEVTYPE, HWND, DWORD, D3DPRESENT_PARAMETERS*,
+                                        IDirect3DDevice9**);
 void* methods[kMethods];
 CreateDeviceFn realCreateDevice = nullptr;
 MethodTable deviceMethods;

@@ -21,8 +21,8 @@ struct DeviceCall {
 struct Direct3DDoubleRecord {
     Direct3DScript script = Direct3DScript::kReal;
     int createCalls = 0;
-    IDirect3D9* made = nullptr;  // a scripted object handed out, with one more reference held for the test
-    IDirect3DDevice9* device = nullptr;  // kDriverError's device, with one more reference held for the test
+    IDirect3D9* made = nullptr;           // a scripted object handed out, with one more reference held for the test
+    IDirect3DDevice9* device = nullptr;   // kDriverError's device, with one more reference held for the test
     std::vector<DeviceCall> deviceCalls;  // each CreateDevice it refused or passed on
 };
 

@@ -6,8 +6,8 @@
 
 #include "device.h"
 #include "device_fixture.h"
-#include "message_capture.h"
 #include "mesh_model.h"
+#include "message_capture.h"
 #include "test_files.h"
 
 namespace {
@@ -28,8 +28,11 @@ TEST_F(MeshModelTest, EachMissingTextureIsOneBoxAndANullEntryAndReleaseGivesBack
     CreateDirectoryA("sub", nullptr);
     WriteBmp("here.bmp", 4, 4, 0xFFFFFF);
     WriteBmp("sub\\beside.bmp", 4, 4, 0xFFFFFF);
-    WriteXFile("sub\\model.x", {{0.1f, 0.2f, 0.3f, "gone.bmp"}, {0.25f, 0.5f, 0.75f, "here.bmp"},
-                                {0.1f, 0.2f, 0.3f, "beside.bmp"}, {0.1f, 0.2f, 0.3f, ""}, {0, 0, 0, nullptr}});
+    WriteXFile("sub\\model.x", {{0.1f, 0.2f, 0.3f, "gone.bmp"},
+                                {0.25f, 0.5f, 0.75f, "here.bmp"},
+                                {0.1f, 0.2f, 0.3f, "beside.bmp"},
+                                {0.1f, 0.2f, 0.3f, ""},
+                                {0, 0, 0, nullptr}});
     const ULONG references = DeviceReferences();
     MeshModel model = {};
     ASSERT_EQ(LoadXFile(&model, "sub\\model.x", D3DXVECTOR3(0.0f, 0.0f, 0.0f)), S_OK);

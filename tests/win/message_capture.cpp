@@ -22,7 +22,8 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
     HWND hWnd = reinterpret_cast<HWND>(wParam);
     wchar_t windowClass[8] = {};
     if (code == HCBT_CREATEWND && GetClassNameW(hWnd, windowClass, 8) && lstrcmpW(windowClass, L"#32770") == 0) {
-        boxProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoxProc)));
+        boxProcedure =
+            reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoxProc)));
     }
     return CallNextHookEx(hook, code, wParam, lParam);
 }
@@ -53,7 +54,8 @@ CapturedBox ReadBox(HWND box) {
         if (!(style & WS_VISIBLE)) continue;
         if (lstrcmpiW(childClass, L"Button") == 0) read.buttons.push_back(GetDlgCtrlID(child));
         const bool iconStyle = (style & SS_TYPEMASK) == SS_ICON;
-        if (lstrcmpiW(childClass, L"Static") == 0 && iconStyle && SendMessageW(child, STM_GETICON, 0, 0) != 0) read.icon = true;
+        if (lstrcmpiW(childClass, L"Static") == 0 && iconStyle && SendMessageW(child, STM_GETICON, 0, 0) != 0)
+            read.icon = true;
     }
     return read;
 }

@@ -29,7 +29,11 @@ struct MethodTable {
         table = scripted;
     }
     template <typename Method>
-    void Replace(int place, Method method) { scripted[place] = reinterpret_cast<void*>(method); }
+    void Replace(int place, Method method) {
+        scripted[place] = reinterpret_cast<void*>(method);
+    }
     template <typename Method>
-    Method Real(int place) const { return reinterpret_cast<Method>(real[place]); }
+    Method Real(int place) const {
+        return reinterpret_cast<Method>(real[place]);
+    }
 };

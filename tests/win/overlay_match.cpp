@@ -7,7 +7,9 @@
 
 namespace {
 
-int Grey(uint32_t p) { return ((p >> 16) & 0xFF) == (p & 0xFF) && ((p >> 8) & 0xFF) == (p & 0xFF) ? int(p & 0xFF) : -1; }
+int Grey(uint32_t p) {
+    return ((p >> 16) & 0xFF) == (p & 0xFF) && ((p >> 8) & 0xFF) == (p & 0xFF) ? int(p & 0xFF) : -1;
+}
 
 bool SamePixel(uint32_t drawn, uint32_t shown) {
     if (drawn == 0x000000) return Grey(shown) >= 0 && Grey(shown) < 96;
@@ -100,7 +102,8 @@ Pixels ReadBackBuffer(IDirect3DDevice9* device, UINT* width) {
                 pixels.push_back(reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF);
                 continue;
             }
-            const uint32_t p = reinterpret_cast<const uint16_t*>(row)[x], r = p >> 11, g = (p >> 5) & 0x3F, b = p & 0x1F;
+            const uint32_t p = reinterpret_cast<const uint16_t*>(row)[x], r = p >> 11, g = (p >> 5) & 0x3F,
+                           b = p & 0x1F;
             pixels.push_back(((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) | (b << 3 | b >> 2));
         }
     }

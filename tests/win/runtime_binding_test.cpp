@@ -26,9 +26,10 @@ HRESULT WINAPI SetTransform(IDirect3DDevice9* self, D3DTRANSFORMSTATETYPE state,
 
 // Called by the delay-load helper at each step of loading a function; returns with xmm0-xmm5 all ones (NaN).
 FARPROC WINAPI DestroyFloatRegisters(unsigned, PDelayLoadInfo) {
-    asm volatile("pcmpeqd %%xmm0, %%xmm0\n\tmovaps %%xmm0, %%xmm1\n\tmovaps %%xmm0, %%xmm2\n\t"
-                 "movaps %%xmm0, %%xmm3\n\tmovaps %%xmm0, %%xmm4\n\tmovaps %%xmm0, %%xmm5" ::
-                     : "xmm0", "xmm1", "xmm2", "xmm3", "xmm4", "xmm5");
+    asm volatile(
+        "pcmpeqd %%xmm0, %%xmm0\n\tmovaps %%xmm0, %%xmm1\n\tmovaps %%xmm0, %%xmm2\n\t"
+        "movaps %%xmm0, %%xmm3\n\tmovaps %%xmm0, %%xmm4\n\tmovaps %%xmm0, %%xmm5" ::
+            : "xmm0", "xmm1", "xmm2", "xmm3", "xmm4", "xmm5");
     return nullptr;
 }
 

@@ -17,11 +17,26 @@ namespace {
 using SceneTest = DeviceTest;
 
 // The factors as D3DX makes them; D3DXMATRIX's product takes row vectors, so the left factor acts first.
-D3DXMATRIX TurnX(float a) { D3DXMATRIX m; return *D3DXMatrixRotationX(&m, a); }
-D3DXMATRIX TurnY(float a) { D3DXMATRIX m; return *D3DXMatrixRotationY(&m, a); }
-D3DXMATRIX TurnZ(float a) { D3DXMATRIX m; return *D3DXMatrixRotationZ(&m, a); }
-D3DXMATRIX Scale(float s) { D3DXMATRIX m; return *D3DXMatrixScaling(&m, s, s, s); }
-D3DXMATRIX Move(float x, float y, float z) { D3DXMATRIX m; return *D3DXMatrixTranslation(&m, x, y, z); }
+D3DXMATRIX TurnX(float a) {
+    D3DXMATRIX m;
+    return *D3DXMatrixRotationX(&m, a);
+}
+D3DXMATRIX TurnY(float a) {
+    D3DXMATRIX m;
+    return *D3DXMatrixRotationY(&m, a);
+}
+D3DXMATRIX TurnZ(float a) {
+    D3DXMATRIX m;
+    return *D3DXMatrixRotationZ(&m, a);
+}
+D3DXMATRIX Scale(float s) {
+    D3DXMATRIX m;
+    return *D3DXMatrixScaling(&m, s, s, s);
+}
+D3DXMATRIX Move(float x, float y, float z) {
+    D3DXMATRIX m;
+    return *D3DXMatrixTranslation(&m, x, y, z);
+}
 D3DXMATRIX LookAt(D3DXVECTOR3 eye, D3DXVECTOR3 target, D3DXVECTOR3 up) {
     D3DXMATRIX m;
     return *D3DXMatrixLookAtLH(&m, &eye, &target, &up);

@@ -8,10 +8,10 @@
 #include <cstring>
 
 #include "device.h"
-#include "drive.h"
 #include "direct3d_double.h"
-#include "message_capture.h"
+#include "drive.h"
 #include "mesh_model.h"
+#include "message_capture.h"
 #include "test_files.h"
 #include "window.h"
 

@@ -38,7 +38,8 @@ void WriteBmp(const std::string& path, int width, int height, uint32_t rgb) {
     std::string row(size_t(rowBytes), '\0');
     for (int i = 0; i < width * 3; ++i) row[size_t(i)] = char(rgb >> (8 * (i % 3)));
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof(file)).write(reinterpret_cast<const char*>(&info), sizeof(info));
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file))
+        .write(reinterpret_cast<const char*>(&info), sizeof(info));
     for (int y = 0; y < height; ++y) out << row;
 }
 
@@ -46,8 +47,8 @@ void EnterFreshFolder() {
     static int counter = 0;
     char base[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, base);
-    const std::string path = std::string(base) + "vatrel-" + std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(++counter) + "\\";
+    const std::string path =
+        std::string(base) + "vatrel-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + "\\";
     CreateDirectoryA(path.c_str(), nullptr);
     SetCurrentDirectoryA(path.c_str());
 }

@@ -7,8 +7,7 @@ namespace {
 
 // The run as the user typed it, quoted, with control and non-ASCII bytes
 // escaped so that the error stays on one printable line.
-std::string Quoted(const std::string& run)
-{
+std::string Quoted(const std::string& run) {
     std::string out = "'";
     for (unsigned char c : run) {
         if (c >= 0x20 && c < 0x7F) {
@@ -23,8 +22,7 @@ std::string Quoted(const std::string& run)
 }
 
 // Digits only, no sign or blank; false when empty or above kMaxScriptFrames.
-bool ParseCount(const std::string& digits, int32_t& count, std::string& why)
-{
+bool ParseCount(const std::string& digits, int32_t& count, std::string& why) {
     if (digits.empty()) {
         why = "has no frame count";
         return false;
@@ -45,8 +43,7 @@ bool ParseCount(const std::string& digits, int32_t& count, std::string& why)
     return true;
 }
 
-bool ParseStep(char letter, ScriptGrammar grammar, ButtonStep& step, std::string& why)
-{
+bool ParseStep(char letter, ScriptGrammar grammar, ButtonStep& step, std::string& why) {
     const bool unplugged_allowed = grammar == ScriptGrammar::kHeldReleasedUnplugged;
     switch (letter) {
     case 'A': step = ButtonStep::kHeld; return true;
@@ -65,8 +62,7 @@ bool ParseStep(char letter, ScriptGrammar grammar, ButtonStep& step, std::string
     }
 }
 
-bool ParseRun(const std::string& text, ScriptGrammar grammar, ButtonRun& run, std::string& why)
-{
+bool ParseRun(const std::string& text, ScriptGrammar grammar, ButtonRun& run, std::string& why) {
     if (text.empty()) {
         why = "is empty";
         return false;
@@ -74,8 +70,7 @@ bool ParseRun(const std::string& text, ScriptGrammar grammar, ButtonRun& run, st
     return ParseStep(text[0], grammar, run.step, why) && ParseCount(text.substr(1), run.frames, why);
 }
 
-bool Fail(std::vector<ButtonRun>& runs, std::string& error, const std::string& why)
-{
+bool Fail(std::vector<ButtonRun>& runs, std::string& error, const std::string& why) {
     runs.clear();
     error = why;
     return false;
@@ -84,8 +79,7 @@ bool Fail(std::vector<ButtonRun>& runs, std::string& error, const std::string& w
 }  // namespace
 
 bool ParseButtonScript(const std::string& script, ScriptGrammar grammar, std::vector<ButtonRun>& runs,
-                       std::string& error)
-{
+                       std::string& error) {
     runs.clear();
     if (script.empty()) {
         return true;
@@ -102,7 +96,8 @@ bool ParseButtonScript(const std::string& script, ScriptGrammar grammar, std::ve
         }
         total += run.frames;
         if (total > kMaxScriptFrames) {
-            return Fail(runs, error, "pattern asks for more than " + std::to_string(kMaxScriptFrames) + " frames in all");
+            return Fail(runs, error,
+                        "pattern asks for more than " + std::to_string(kMaxScriptFrames) + " frames in all");
         }
         runs.push_back(run);
         if (comma == std::string::npos) {
@@ -112,8 +107,7 @@ bool ParseButtonScript(const std::string& script, ScriptGrammar grammar, std::ve
     }
 }
 
-ButtonStep StepAtFrame(const std::vector<ButtonRun>& runs, int64_t frame)
-{
+ButtonStep StepAtFrame(const std::vector<ButtonRun>& runs, int64_t frame) {
     int64_t end = 0;
     for (const ButtonRun& run : runs) {
         end += run.frames;

@@ -50,8 +50,7 @@ struct TraceOptions {
     std::string pattern;
 };
 
-bool ParseOptions(int argc, char** argv, TraceOptions& options, std::string& error)
-{
+bool ParseOptions(int argc, char** argv, TraceOptions& options, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help") {
@@ -86,8 +85,7 @@ bool ParseOptions(int argc, char** argv, TraceOptions& options, std::string& err
 }
 
 // Runs the drive on a state of its own, from the start values through one step per frame.
-void TraceButtons(const std::vector<ButtonRun>& runs, bool overlay_only)
-{
+void TraceButtons(const std::vector<ButtonRun>& runs, bool overlay_only) {
     DriveStateData state = kDriveStart;
     NormaliseDrive(state);
     int32_t frame = 0;
@@ -106,16 +104,14 @@ void TraceButtons(const std::vector<ButtonRun>& runs, bool overlay_only)
     }
 }
 
-int Fail(const std::string& error)
-{
+int Fail(const std::string& error) {
     std::fprintf(stderr, "drivetrace: %s\n", error.c_str());
     return kExitUsage;
 }
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     TraceOptions options;
     std::string error;
     if (!ParseOptions(argc, argv, options, error)) {

@@ -8,8 +8,7 @@
 #include "angle.h"
 #include "drive.h"
 
-std::vector<PathPoint> DriveLap(const CourseTableData& course)
-{
+std::vector<PathPoint> DriveLap(const CourseTableData& course) {
     std::vector<PathPoint> path;
     DriveStateData s = kDriveStart;
     NormaliseDrive(s);
@@ -20,16 +19,14 @@ std::vector<PathPoint> DriveLap(const CourseTableData& course)
     return path;
 }
 
-std::vector<PathPoint> DriveLap(const std::vector<CoursePlate>& plates)
-{
+std::vector<PathPoint> DriveLap(const std::vector<CoursePlate>& plates) {
     const auto course = std::make_unique<CourseTableData>();
     course->plate_count = static_cast<int16_t>(plates.size());
     std::copy(plates.begin(), plates.end(), course->plates);
     return DriveLap(*course);
 }
 
-PlateMove MoveOf(int16_t speed, int32_t heading, int32_t pitch)
-{
+PlateMove MoveOf(int16_t speed, int32_t heading, int32_t pitch) {
     const auto course = std::make_unique<CourseTableData>();
     course->plate_count = 1;
     course->plates[0].speed = speed;
@@ -42,23 +39,20 @@ PlateMove MoveOf(int16_t speed, int32_t heading, int32_t pitch)
     return {s.wx, s.wy, s.wz};
 }
 
-int32_t PlateGap(int32_t i, int32_t j)
-{
+int32_t PlateGap(int32_t i, int32_t j) {
     const int32_t d = std::abs(i - j) % kPlateCount;
     return d < kPlateCount - d ? d : kPlateCount - d;
 }
 
 namespace {
 
-int64_t HorizontalSq(const PathPoint& a, const PathPoint& b)
-{
+int64_t HorizontalSq(const PathPoint& a, const PathPoint& b) {
     const int64_t dx = a.wx - b.wx;
     const int64_t dy = a.wy - b.wy;
     return dx * dx + dy * dy;
 }
 
-int32_t FoldedAngle(int32_t a, int32_t b)
-{
+int32_t FoldedAngle(int32_t a, int32_t b) {
     int32_t d = WrapAngle(a - b);
     if (d > 2048) d = 4096 - d;
     return d > 1024 ? 2048 - d : d;
@@ -66,8 +60,7 @@ int32_t FoldedAngle(int32_t a, int32_t b)
 
 }  // namespace
 
-Crossing FindCrossing(const std::vector<PathPoint>& path)
-{
+Crossing FindCrossing(const std::vector<PathPoint>& path) {
     Crossing c{-1, -1, kClearance * kClearance, 0, 0, 0};
     const int32_t n = static_cast<int32_t>(path.size());
     for (int32_t i = 0; i < n; ++i) {

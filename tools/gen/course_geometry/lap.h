@@ -37,11 +37,11 @@ constexpr int64_t kClearance = 2500;
 constexpr int32_t kHeadroom = 1500;
 
 struct Crossing {
-    int32_t over, under;     // path indexes of the two passes at their closest; `over` is drawn on top; -1 if none
-    int64_t distance_sq;     // their horizontal distance, squared
-    int32_t headroom;        // wz of `under` minus wz of `over`
-    int32_t angle;           // heading difference folded into 0..1024 (1024: square)
-    int32_t violations;      // pairs of passes with less than kHeadroom between them
+    int32_t over, under;  // path indexes of the two passes at their closest; `over` is drawn on top; -1 if none
+    int64_t distance_sq;  // their horizontal distance, squared
+    int32_t headroom;     // wz of `under` minus wz of `over`
+    int32_t angle;        // heading difference folded into 0..1024 (1024: square)
+    int32_t violations;   // pairs of passes with less than kHeadroom between them
 };
 
 Crossing FindCrossing(const std::vector<PathPoint>& path);

@@ -4,8 +4,7 @@
 
 #include <cstdlib>
 
-CoursePlate Paved(Road road, CoursePlate p)
-{
+CoursePlate Paved(Road road, CoursePlate p) {
     const int32_t turn = p.dvect_y;
     if (road == Road::Open) {
         p.aux_a = 300, p.aux_b = 300, p.aux_c = 0;
@@ -21,8 +20,7 @@ CoursePlate Paved(Road road, CoursePlate p)
     return p;
 }
 
-Road RoadOf(const CoursePlate& p)
-{
+Road RoadOf(const CoursePlate& p) {
     if (p.aux_c == 0) return Road::Open;
     if (p.aux_a == 150) return Road::Underpass;
     return p.aux_c == 0x0303 ? Road::Overpass : Road::Lane;

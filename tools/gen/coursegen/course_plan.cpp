@@ -25,8 +25,8 @@ constexpr int32_t kDipHold = 25;
 constexpr int32_t kSweep = 450;
 
 // The climb ends where the level bridge begins.
-const int32_t kClimbFirst = kBridgeFirst - static_cast<int32_t>(kTipDown.size()) - kSlopeHold -
-                            static_cast<int32_t>(kTipUp.size());
+const int32_t kClimbFirst =
+    kBridgeFirst - static_cast<int32_t>(kTipDown.size()) - kSlopeHold - static_cast<int32_t>(kTipUp.size());
 
 Segment Straight(int32_t plates, Road road) { return {SegmentKind::Straight, plates, {}, 0, road}; }
 Segment StraightTo(int32_t end, Road road) { return {SegmentKind::StraightTo, end, {}, 0, road}; }
@@ -36,8 +36,7 @@ Segment OnePlate(int16_t speed, Road road) { return {SegmentKind::Plate, 1, {}, 
 
 // Heading deltas that hold each (heading, plates) in turn, starting from `from`
 // and ending on `rest` for the remaining plates of a run of `plates`.
-std::vector<int16_t> HoldHeadings(int32_t from, const Closure& c, int32_t rest, int32_t plates)
-{
+std::vector<int16_t> HoldHeadings(int32_t from, const Closure& c, int32_t rest, int32_t plates) {
     std::vector<int16_t> steps(plates, 0);
     steps[0] = static_cast<int16_t>((c.hold_a > 0 ? c.heading_a : c.hold_b > 0 ? c.heading_b : rest) - from);
     if (c.hold_a > 0 && c.hold_b > 0) {
@@ -52,8 +51,7 @@ std::vector<int16_t> HoldHeadings(int32_t from, const Closure& c, int32_t rest, 
 
 }  // namespace
 
-Segment EasedBend(int32_t total, int32_t peak, Road road)
-{
+Segment EasedBend(int32_t total, int32_t peak, Road road) {
     static const int16_t kLadder[] = {11, 22, 45, 68, 91, 113};
     std::vector<int16_t> up;
     int32_t eased = 0;
@@ -86,13 +84,14 @@ Segment EasedBend(int32_t total, int32_t peak, Road road)
     return Turn(std::move(steps), road);
 }
 
-std::vector<Segment> CoursePlan(const Layout& L, const Closure& closure)
-{
+std::vector<Segment> CoursePlan(const Layout& L, const Closure& closure) {
     const int32_t closure_plates = kClosureEnd - kClosureFirst;
     return {
         // The start straight with a short slope down, then a chicane.
         Straight(25, Road::Open),
-        Pitch({22}, Road::Open), Straight(8, Road::Open), Pitch({-22}, Road::Open),
+        Pitch({22}, Road::Open),
+        Straight(8, Road::Open),
+        Pitch({-22}, Road::Open),
         Turn({-11, -11, -22, -45, -45, -45, -45, -22, -11, -11}, Road::Open),
         Straight(30, Road::Open),
         EasedBend(474, 91, Road::Open),
@@ -101,25 +100,38 @@ std::vector<Segment> CoursePlan(const Layout& L, const Closure& closure)
         EasedBend(-1230 + L.corner_trim, 113, Road::Lane),
         Straight(15, Road::Lane),
         // A dip in the long back straight.
-        Pitch(kEaseDown, Road::Lane), Straight(kDipHold, Road::Lane), Pitch(kEaseUp, Road::Lane),
+        Pitch(kEaseDown, Road::Lane),
+        Straight(kDipHold, Road::Lane),
+        Pitch(kEaseUp, Road::Lane),
         Straight(10, Road::Lane),
-        Pitch(kEaseUp, Road::Lane), Straight(kDipHold, Road::Lane), Pitch(kEaseDown, Road::Lane),
+        Pitch(kEaseUp, Road::Lane),
+        Straight(kDipHold, Road::Lane),
+        Pitch(kEaseDown, Road::Lane),
         StraightTo(260, Road::Lane),
         EasedBend(-1039, 113, Road::Lane),
         Straight(25, Road::Lane),
         // Back up what the start sloped down.
-        Pitch({-22}, Road::Lane), Straight(8, Road::Lane), Pitch({22}, Road::Lane),
+        Pitch({-22}, Road::Lane),
+        Straight(8, Road::Lane),
+        Pitch({22}, Road::Lane),
         Straight(40, Road::Lane),
         // A sweep out and back onto the same line.
-        EasedBend(kSweep, 68, Road::Lane), Straight(12, Road::Lane), EasedBend(-2 * kSweep, 68, Road::Lane),
-        Straight(12, Road::Lane), EasedBend(kSweep, 68, Road::Lane),
+        EasedBend(kSweep, 68, Road::Lane),
+        Straight(12, Road::Lane),
+        EasedBend(-2 * kSweep, 68, Road::Lane),
+        Straight(12, Road::Lane),
+        EasedBend(kSweep, 68, Road::Lane),
         StraightTo(L.third_corner, Road::Lane),
         EasedBend(-1009 - L.corner_trim, 91, Road::Lane),
         // Up onto the bridge, across it and down again.
         StraightTo(kClimbFirst, Road::Lane),
-        Pitch(kTipUp, Road::Overpass), Straight(kSlopeHold, Road::Overpass), Pitch(kTipDown, Road::Overpass),
+        Pitch(kTipUp, Road::Overpass),
+        Straight(kSlopeHold, Road::Overpass),
+        Pitch(kTipDown, Road::Overpass),
         StraightTo(kBridgeEnd, Road::Overpass),
-        Pitch(kTipDown, Road::Overpass), Straight(kSlopeHold, Road::Overpass), Pitch(kTipUp, Road::Overpass),
+        Pitch(kTipDown, Road::Overpass),
+        Straight(kSlopeHold, Road::Overpass),
+        Pitch(kTipUp, Road::Overpass),
         // The second loop: three corners back to the bridge.
         StraightTo(L.fourth_corner, Road::Lane),
         EasedBend(1024, 68, Road::Lane),
@@ -139,15 +151,13 @@ std::vector<Segment> CoursePlan(const Layout& L, const Closure& closure)
 
 namespace {
 
-void Append(std::vector<CoursePlate>& out, Road road, int16_t speed, int16_t dvect_y, int16_t dvect_x)
-{
+void Append(std::vector<CoursePlate>& out, Road road, int16_t speed, int16_t dvect_y, int16_t dvect_x) {
     out.push_back(Paved(road, CoursePlate{speed, 0, 0, dvect_y, dvect_x, 0}));
 }
 
 }  // namespace
 
-std::vector<CoursePlate> ExpandPlan(const std::vector<Segment>& plan)
-{
+std::vector<CoursePlate> ExpandPlan(const std::vector<Segment>& plan) {
     std::vector<CoursePlate> out;
     for (const Segment& s : plan) {
         switch (s.kind) {
@@ -164,9 +174,7 @@ std::vector<CoursePlate> ExpandPlan(const std::vector<Segment>& plan)
         case SegmentKind::Pitch:
             for (int16_t d : s.steps) Append(out, s.road, kSpeed, 0, d);
             break;
-        case SegmentKind::Plate:
-            Append(out, s.road, s.speed, 0, 0);
-            break;
+        case SegmentKind::Plate: Append(out, s.road, s.speed, 0, 0); break;
         }
     }
     if (static_cast<int32_t>(out.size()) != kPlateCount) return {};

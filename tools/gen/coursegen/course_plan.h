@@ -33,7 +33,7 @@ struct Layout {
     int32_t fourth_corner;  // the three bends of the second loop
     int32_t fifth_corner;
     int32_t sixth_corner;
-    int32_t corner_trim;    // taken off the first corner and added to the third (angle units)
+    int32_t corner_trim;  // taken off the first corner and added to the third (angle units)
 };
 
 // The two held headings that close the lap to the unit, over plates

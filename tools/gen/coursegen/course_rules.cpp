@@ -15,8 +15,7 @@ constexpr int32_t kSteepest = 338;         // about 30 degrees
 constexpr int32_t kBridgeHeadroom = 3000;  // between the two passes where they cross
 constexpr int32_t kMinAngle = 900;         // of 1024, a square crossing
 
-std::string PlateFault(const CoursePlate& p, const PathPoint& after)
-{
+std::string PlateFault(const CoursePlate& p, const PathPoint& after) {
     const CoursePlate repaved = Paved(RoadOf(p), p);
     if (p.speed < 1 || p.speed > 200) return "drives at " + std::to_string(p.speed) + ", not 1 to 200";
     if (std::max(std::abs(p.dvect_y), std::abs(p.dvect_x)) > kSharpest) return "turns or tips by more than 113";
@@ -28,8 +27,7 @@ std::string PlateFault(const CoursePlate& p, const PathPoint& after)
 }
 
 // The passes meet level, well inside the bridge and the underpass.
-bool BridgeIsClean(const Crossing& c, const std::vector<PathPoint>& path)
-{
+bool BridgeIsClean(const Crossing& c, const std::vector<PathPoint>& path) {
     constexpr int32_t kBridgeMargin = 10, kUnderpassMargin = 12;
     const bool on_bridge = c.over >= kBridgeFirst + kBridgeMargin && c.over < kBridgeEnd - kBridgeMargin;
     const bool on_underpass = c.under >= kUnderpassFirst + kUnderpassMargin && c.under < kGatePlate - kUnderpassMargin;
@@ -39,8 +37,7 @@ bool BridgeIsClean(const Crossing& c, const std::vector<PathPoint>& path)
 
 }  // namespace
 
-std::string CourseFault(const std::vector<CoursePlate>& plates, const std::vector<PathPoint>& path)
-{
+std::string CourseFault(const std::vector<CoursePlate>& plates, const std::vector<PathPoint>& path) {
     for (size_t i = 0; i < plates.size(); ++i) {
         const std::string fault = PlateFault(plates[i], path[i]);
         if (!fault.empty()) return "plate " + std::to_string(i) + " " + fault;

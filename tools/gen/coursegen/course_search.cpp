@@ -23,33 +23,31 @@ using Offsets = std::array<int32_t, kFreeCount>;
 constexpr Offsets kLayoutReach = {12, 12, 4, 8, 12, 10};
 constexpr int32_t kMaxPlates = kClosureEnd - kClosureFirst - 1;
 
-struct Vec { int64_t x, y; };
+struct Vec {
+    int64_t x, y;
+};
 
-Layout Shifted(const Offsets& o)
-{
+Layout Shifted(const Offsets& o) {
     const Layout& n = kNominalLayout;
     return {n.lead_in + o[0],      n.third_corner + o[1], n.fourth_corner + o[2],
             n.fifth_corner + o[3], n.sixth_corner + o[4], n.corner_trim + o[5]};
 }
 
-bool OpenResidual(const Layout& layout, Residual& out)
-{
+bool OpenResidual(const Layout& layout, Residual& out) {
     const auto plates = ExpandPlan(CoursePlan(layout, Closure{0, 0, 0, 0}));
     if (plates.empty()) return false;
     out = LapResidual(DriveLap(plates));
     return true;
 }
 
-Vec Gain(int32_t heading)
-{
+Vec Gain(int32_t heading) {
     const PlateMove held = MoveOf(200, heading, 0);
     const PlateMove rest = MoveOf(200, kClosureRestHeading, 0);
     return {held.dx - rest.dx, held.dy - rest.dy};
 }
 
 // Solves a * ga + b * gb = need in whole plates; false if no such a, b >= 0.
-bool SolvePair(Vec ga, Vec gb, Vec need, int32_t& a, int32_t& b)
-{
+bool SolvePair(Vec ga, Vec gb, Vec need, int32_t& a, int32_t& b) {
     const int64_t det = ga.x * gb.y - gb.x * ga.y;
     if (det == 0) return false;
     const int64_t na = need.x * gb.y - gb.x * need.y;
@@ -60,8 +58,7 @@ bool SolvePair(Vec ga, Vec gb, Vec need, int32_t& a, int32_t& b)
     return a >= 0 && b >= 0;
 }
 
-bool TryLayout(const Layout& layout, CourseDesign& out)
-{
+bool TryLayout(const Layout& layout, CourseDesign& out) {
     Residual open;
     Closure closure;
     if (!OpenResidual(layout, open) || !SolveClosure(open, closure)) return false;
@@ -80,8 +77,7 @@ struct LinearModel {
     std::array<Residual, kFreeCount - 1> unit;
 };
 
-bool Measure(int32_t trim, LinearModel& m)
-{
+bool Measure(int32_t trim, LinearModel& m) {
     Offsets o{};
     o[kFreeCount - 1] = trim;
     if (!OpenResidual(Shifted(o), m.base)) return false;
@@ -95,8 +91,7 @@ bool Measure(int32_t trim, LinearModel& m)
     return true;
 }
 
-Residual Predict(const LinearModel& m, const Offsets& o)
-{
+Residual Predict(const LinearModel& m, const Offsets& o) {
     Residual r = m.base;
     for (int32_t k = 0; k < kFreeCount - 1; ++k) {
         r.dx += o[k] * m.unit[k].dx;
@@ -112,8 +107,7 @@ struct Search {
     CourseDesign* out;
 };
 
-bool Evaluate(Search& s, const Offsets& o)
-{
+bool Evaluate(Search& s, const Offsets& o) {
     const int32_t t = o[kFreeCount - 1] + kLayoutReach[kFreeCount - 1];
     if (!s.measured[t]) return false;
     Closure closure;
@@ -123,8 +117,7 @@ bool Evaluate(Search& s, const Offsets& o)
 
 // Visits every offset vector whose absolute values sum to `left` over the
 // free values from k on, stopping at the first that makes a clean course.
-bool Visit(Search& s, Offsets& o, int32_t k, int32_t left)
-{
+bool Visit(Search& s, Offsets& o, int32_t k, int32_t left) {
     if (k == kFreeCount - 1) {
         if (left > kLayoutReach[k]) return false;
         for (int32_t v : {left, -left}) {
@@ -146,14 +139,12 @@ bool Visit(Search& s, Offsets& o, int32_t k, int32_t left)
 
 }  // namespace
 
-Residual LapResidual(const std::vector<PathPoint>& path)
-{
+Residual LapResidual(const std::vector<PathPoint>& path) {
     const PathPoint& end = path.back();
     return {end.wx - kDriveStart.wx, end.wy - kDriveStart.wy, end.wz - kDriveStart.wz};
 }
 
-bool SolveClosure(const Residual& r, Closure& out)
-{
+bool SolveClosure(const Residual& r, Closure& out) {
     const Vec need{-static_cast<int64_t>(r.dx), -static_cast<int64_t>(r.dy)};
     if (r.dz != 0 || need.x < 0 || need.x > kMaxPlates) return false;
     if (need.x == 0 && need.y == 0) {
@@ -179,8 +170,7 @@ bool SolveClosure(const Residual& r, Closure& out)
     return found;
 }
 
-bool DesignCourse(CourseDesign& out)
-{
+bool DesignCourse(CourseDesign& out) {
     Search s{};
     s.out = &out;
     for (int32_t t = -kLayoutReach[kFreeCount - 1]; t <= kLayoutReach[kFreeCount - 1]; ++t) {

@@ -10,7 +10,9 @@
 #include "lap.h"
 
 // End position minus start position after one lap of the given plates.
-struct Residual { int32_t dx, dy, dz; };
+struct Residual {
+    int32_t dx, dy, dz;
+};
 Residual LapResidual(const std::vector<PathPoint>& path);
 
 // The held headings (at most kClosureReach units either way) that cancel a

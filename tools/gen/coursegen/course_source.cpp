@@ -7,8 +7,7 @@
 
 namespace {
 
-std::string Format(const char* fmt, int a, int b, int c, int d, int e, int f, int g = 0, int h = 0)
-{
+std::string Format(const char* fmt, int a, int b, int c, int d, int e, int f, int g = 0, int h = 0) {
     char line[160];
     std::snprintf(line, sizeof line, fmt, a, b, c, d, e, f, g, h);
     return line;
@@ -16,27 +15,24 @@ std::string Format(const char* fmt, int a, int b, int c, int d, int e, int f, in
 
 // Record i: the position after i plates of the start straight, the plate
 // count so far and the two carried marker values.
-std::string StartMarks()
-{
+std::string StartMarks() {
     std::string out = "    {\n";
     for (int i = 0; i < 8; ++i) {
-        out += Format("        {%d, %d, %d, %d, %d, %d, %d, %d},\n", kDriveStart.wx - 200 * i, kDriveStart.wy, 0,
-                      0, 0, i, kStartMarkers[i], 50);
+        out += Format("        {%d, %d, %d, %d, %d, %d, %d, %d},\n", kDriveStart.wx - 200 * i, kDriveStart.wy, 0, 0, 0,
+                      i, kStartMarkers[i], 50);
     }
     return out + "    },\n";
 }
 
-std::string PlateLine(const CoursePlate& p, int index)
-{
-    const char* fmt = p.aux_c == 0 ? "    {%d, %d, %d, %d, %d, %d},  // %d\n"
-                                   : "    {%d, %d, %d, %d, %d, 0x%04X},  // %d\n";
+std::string PlateLine(const CoursePlate& p, int index) {
+    const char* fmt =
+        p.aux_c == 0 ? "    {%d, %d, %d, %d, %d, %d},  // %d\n" : "    {%d, %d, %d, %d, %d, 0x%04X},  // %d\n";
     return Format(fmt, p.speed, p.aux_a, p.aux_b, p.dvect_y, p.dvect_x, p.aux_c, index);
 }
 
 }  // namespace
 
-std::string CourseSource(const CourseDesign& design)
-{
+std::string CourseSource(const CourseDesign& design) {
     const Layout& l = design.layout;
     const Closure& c = design.closure;
     std::string out =

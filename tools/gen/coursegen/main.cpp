@@ -10,16 +10,14 @@
 
 namespace {
 
-bool WriteFile(const char* path, const std::string& text)
-{
+bool WriteFile(const char* path, const std::string& text) {
     std::FILE* f = std::fopen(path, "wb");
     if (!f) return false;
     const bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
     return std::fclose(f) == 0 && ok;
 }
 
-void Report(const CourseDesign& d)
-{
+void Report(const CourseDesign& d) {
     const Crossing& c = d.crossing;
     std::printf("crossing: plate %d (wz %d) over plate %d (wz %d), angle %d of 1024\n", c.over, d.path[c.over].wz,
                 c.under, d.path[c.under].wz, c.angle);
@@ -29,8 +27,7 @@ void Report(const CourseDesign& d)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: coursegen <course_table.cpp> <course-map.svg>\n");
         return 2;

@@ -13,8 +13,7 @@
 namespace {
 
 void AddModel(std::vector<AssetFile>& files, const Mesh& mesh, const std::string& file, const std::string& name,
-              bool text)
-{
+              bool text) {
     const std::string fault = ModelFault(MergeWrittenVertices(mesh));
     if (!fault.empty()) {
         throw std::runtime_error(file + ": " + fault);
@@ -22,8 +21,7 @@ void AddModel(std::vector<AssetFile>& files, const Mesh& mesh, const std::string
     files.push_back({file, text ? FormatXFile(mesh, name) : FormatBinaryXFile(mesh, name)});
 }
 
-bool Named(const Mesh& mesh, const std::string& texture)
-{
+bool Named(const Mesh& mesh, const std::string& texture) {
     for (const Material& m : mesh.materials) {
         if (m.texture == texture) {
             return true;
@@ -32,16 +30,14 @@ bool Named(const Mesh& mesh, const std::string& texture)
     return false;
 }
 
-Mesh Finished(Mesh mesh)
-{
+Mesh Finished(Mesh mesh) {
     FinishMesh(mesh);
     return mesh;
 }
 
 }  // namespace
 
-std::vector<AssetFile> GenerateAssets(bool text)
-{
+std::vector<AssetFile> GenerateAssets(bool text) {
     const Mesh course = Finished(BuildCourseModel(CourseTable).mesh);
     const Mesh car = Finished(BuildCarModel().mesh);
     std::vector<AssetFile> files;

@@ -6,48 +6,39 @@
 
 namespace {
 
-uint8_t Byte(double component)
-{
-    return static_cast<uint8_t>(std::lround(std::clamp(component, 0.0, 1.0) * 255.0));
-}
+uint8_t Byte(double component) { return static_cast<uint8_t>(std::lround(std::clamp(component, 0.0, 1.0) * 255.0)); }
 
-void Put16(std::string& out, uint32_t value)
-{
+void Put16(std::string& out, uint32_t value) {
     out += static_cast<char>(value & 0xFF);
     out += static_cast<char>((value >> 8) & 0xFF);
 }
 
-void Put32(std::string& out, uint32_t value)
-{
+void Put32(std::string& out, uint32_t value) {
     Put16(out, value & 0xFFFF);
     Put16(out, value >> 16);
 }
 
 }  // namespace
 
-Image MakeImage(int width, int height, Colour fill)
-{
+Image MakeImage(int width, int height, Colour fill) {
     Image image{width, height, std::vector<uint8_t>(static_cast<size_t>(width) * height * 3)};
     FillRect(image, 0, 0, width, height, fill);
     return image;
 }
 
-void SetPixel(Image& image, int x, int y, Colour c)
-{
+void SetPixel(Image& image, int x, int y, Colour c) {
     uint8_t* p = &image.rgb[(static_cast<size_t>(y) * image.width + x) * 3];
     p[0] = Byte(c.r);
     p[1] = Byte(c.g);
     p[2] = Byte(c.b);
 }
 
-Colour GetPixel(const Image& image, int x, int y)
-{
+Colour GetPixel(const Image& image, int x, int y) {
     const uint8_t* p = &image.rgb[(static_cast<size_t>(y) * image.width + x) * 3];
     return {p[0] / 255.0, p[1] / 255.0, p[2] / 255.0};
 }
 
-void FillRect(Image& image, int x0, int y0, int x1, int y1, Colour c)
-{
+void FillRect(Image& image, int x0, int y0, int x1, int y1, Colour c) {
     for (int y = std::max(y0, 0); y < std::min(y1, image.height); ++y) {
         for (int x = std::max(x0, 0); x < std::min(x1, image.width); ++x) {
             SetPixel(image, x, y, c);
@@ -55,8 +46,7 @@ void FillRect(Image& image, int x0, int y0, int x1, int y1, Colour c)
     }
 }
 
-std::string FormatBmp(const Image& image)
-{
+std::string FormatBmp(const Image& image) {
     const uint32_t row_bytes = (static_cast<uint32_t>(image.width) * 3 + 3) & ~3u;
     const uint32_t pixel_bytes = row_bytes * static_cast<uint32_t>(image.height);
     const uint32_t header_bytes = 14 + 40;

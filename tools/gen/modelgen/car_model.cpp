@@ -17,8 +17,7 @@ struct Station {
 constexpr int kTopEdge = 0;  // index of the octagon's flat top among its eight edges
 
 // Octagon corners, starting at the top edge's left end and going round.
-std::vector<Vec3> Octagon(const Station& s)
-{
+std::vector<Vec3> Octagon(const Station& s) {
     const double c = 0.35 * std::min(s.half_width, (s.top - s.bottom) * 0.5);
     const double x0 = s.centre_x - s.half_width;
     const double x1 = s.centre_x + s.half_width;
@@ -33,8 +32,7 @@ UvPoint NumberUv(Vec3 p, double z0) { return {p, 0.5 - p.x / 0.6, (p.z - z0) / 0
 
 // Joins consecutive stations with flat faces and closes both ends. The top
 // face between stations `number_from` and the next gets the number material.
-void AddLoft(Mesh& mesh, const std::vector<Station>& stations, const CarMaterials& m, int number_from)
-{
+void AddLoft(Mesh& mesh, const std::vector<Station>& stations, const CarMaterials& m, int number_from) {
     for (size_t s = 0; s + 1 < stations.size(); ++s) {
         const std::vector<Vec3> a = Octagon(stations[s]);
         const std::vector<Vec3> b = Octagon(stations[s + 1]);
@@ -46,8 +44,8 @@ void AddLoft(Mesh& mesh, const std::vector<Station>& stations, const CarMaterial
             const Vec3 out{mid.x - axis.x, mid.y - axis.y, 0};
             if (k == kTopEdge && static_cast<int>(s) == number_from) {
                 const double z0 = stations[s].z;
-                AddPolygon(mesh, {NumberUv(a[k], z0), NumberUv(a[n], z0), NumberUv(b[n], z0), NumberUv(b[k], z0)},
-                           out, m.number);
+                AddPolygon(mesh, {NumberUv(a[k], z0), NumberUv(a[n], z0), NumberUv(b[n], z0), NumberUv(b[k], z0)}, out,
+                           m.number);
             } else {
                 AddPolygon(mesh, {a[k], a[n], b[n], b[k]}, out, m.livery);
             }
@@ -57,8 +55,7 @@ void AddLoft(Mesh& mesh, const std::vector<Station>& stations, const CarMaterial
     AddPolygon(mesh, Octagon(stations.back()), {0, 0, 1}, m.livery);
 }
 
-void AddBody(Mesh& mesh, const CarMaterials& m)
-{
+void AddBody(Mesh& mesh, const CarMaterials& m) {
     AddLoft(mesh,
             {{-2.45, 0, 0.08, 0.20, 0.28},
              {-1.90, 0, 0.15, 0.17, 0.36},
@@ -77,8 +74,7 @@ void AddBody(Mesh& mesh, const CarMaterials& m)
     }
 }
 
-void AddCockpit(Mesh& mesh, const CarMaterials& m)
-{
+void AddCockpit(Mesh& mesh, const CarMaterials& m) {
     // The opening: a dark rim standing just proud of the body's top.
     AddAlignedBox(mesh, {-0.20, 0.50, -0.62}, {0.20, 0.57, 0.05}, m.carbon);
     AddSphere(mesh, {0, 0.63, -0.25}, {0.12, 0.13, 0.14}, 6, 10, m.helmet);
@@ -86,16 +82,14 @@ void AddCockpit(Mesh& mesh, const CarMaterials& m)
     AddAlignedBox(mesh, {-0.08, 0.55, 0.02}, {0.08, 0.80, 0.36}, m.livery);  // air intake over the roll hoop
 }
 
-void AddWheel(Mesh& mesh, const CarMaterials& m, Vec3 centre, double radius, double half_width)
-{
+void AddWheel(Mesh& mesh, const CarMaterials& m, Vec3 centre, double radius, double half_width) {
     AddCylinder(mesh, centre, {1, 0, 0}, radius, half_width, 12, m.tyre, m.tyre);
     const double outside = centre.x > 0 ? 1.0 : -1.0;
     const Vec3 hub = centre + Vec3{outside * (half_width + 0.005), 0, 0};
     AddCylinder(mesh, hub, {1, 0, 0}, radius * 0.55, 0.01, 8, m.rim, m.rim);
 }
 
-void AddWheelsAndArms(Mesh& mesh, const CarMaterials& m)
-{
+void AddWheelsAndArms(Mesh& mesh, const CarMaterials& m) {
     for (double side : {-1.0, 1.0}) {
         AddWheel(mesh, m, {side * 0.70, 0.30, -1.45}, 0.30, 0.14);
         AddWheel(mesh, m, {side * 0.68, 0.34, 0.85}, 0.34, 0.19);
@@ -109,8 +103,7 @@ void AddWheelsAndArms(Mesh& mesh, const CarMaterials& m)
 // The rear wing's upper plane, its leading edge raised so that its top (the
 // car's most visible face from the chase camera) shows the race number:
 // image top toward the nose, image left on +x, the viewer's left.
-void AddRearWing(Mesh& mesh, const CarMaterials& m)
-{
+void AddRearWing(Mesh& mesh, const CarMaterials& m) {
     const double tilt = 0.26;  // radians
     const Vec3 side{0.55, 0, 0};
     const Vec3 along = Vec3{0, -std::sin(tilt), std::cos(tilt)} * 0.175;
@@ -134,8 +127,7 @@ void AddRearWing(Mesh& mesh, const CarMaterials& m)
     }
 }
 
-void AddWings(Mesh& mesh, const CarMaterials& m)
-{
+void AddWings(Mesh& mesh, const CarMaterials& m) {
     AddAlignedBox(mesh, {-0.85, 0.05, -2.55}, {0.85, 0.09, -2.20}, m.livery);
     AddAlignedBox(mesh, {-0.03, 0.09, -2.40}, {0.03, 0.21, -2.30}, m.carbon);
     AddRearWing(mesh, m);
@@ -151,8 +143,7 @@ void AddWings(Mesh& mesh, const CarMaterials& m)
 
 // Emissive parts keep the car readable on the faces the one light misses
 // (the back, which faces the camera, and the left side).
-CarMaterials AddCarMaterials(Mesh& mesh)
-{
+CarMaterials AddCarMaterials(Mesh& mesh) {
     CarMaterials m{};
     m.livery = AddMaterial(mesh, {{0.80, 0.08, 0.06}, {0.30, 0.03, 0.02}, ""});
     m.carbon = AddMaterial(mesh, {{0.12, 0.12, 0.13}, {0.07, 0.07, 0.08}, ""});
@@ -167,8 +158,7 @@ CarMaterials AddCarMaterials(Mesh& mesh)
 
 }  // namespace
 
-CarModel BuildCarModel()
-{
+CarModel BuildCarModel() {
     CarModel car;
     car.materials = AddCarMaterials(car.mesh);
     AddBody(car.mesh, car.materials);

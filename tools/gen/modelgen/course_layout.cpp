@@ -11,13 +11,12 @@
 namespace {
 
 constexpr double kOverRoadReach = 2.0 * kRoadHalfWidth + 0.1;  // decks closer than this overlap
-constexpr int kRailingRunOn = 8;  // sections of bridge beyond the crossing itself
+constexpr int kRailingRunOn = 8;                               // sections of bridge beyond the crossing itself
 
 Vec3 Horizontal(Vec3 v) { return Normalized({v.x, 0.0, v.z}); }
 
 // Horizontal (xz) distance from p to segment j.
-double DistanceToSegment(const CourseLayout& l, Vec3 p, int j)
-{
+double DistanceToSegment(const CourseLayout& l, Vec3 p, int j) {
     const Vec3 a = l.centre[j];
     const Vec3 b = l.centre[j + 1];
     const double dx = b.x - a.x;
@@ -30,8 +29,7 @@ double DistanceToSegment(const CourseLayout& l, Vec3 p, int j)
     return std::sqrt(ex * ex + ez * ez);
 }
 
-void ComputeFrames(CourseLayout& l)
-{
+void ComputeFrames(CourseLayout& l) {
     for (int i = 0; i < l.sections; ++i) {
         int before = i - 1;
         int after = i + 1;
@@ -51,8 +49,7 @@ void ComputeFrames(CourseLayout& l)
     }
 }
 
-void ComputeBounds(CourseLayout& l)
-{
+void ComputeBounds(CourseLayout& l) {
     l.low = l.high = l.centre[0];
     for (Vec3 p : l.centre) {
         l.low = {std::min(l.low.x, p.x), std::min(l.low.y, p.y), std::min(l.low.z, p.z)};
@@ -63,8 +60,7 @@ void ComputeBounds(CourseLayout& l)
 
 // Where the overpass runs within a deck's width of the underpass: there it is
 // a bridge, and the span runs on a few sections either side.
-void FindBridge(CourseLayout& l)
-{
+void FindBridge(CourseLayout& l) {
     l.over_road.assign(l.sections, false);
     for (int i = 0; i < l.sections; ++i) {
         if (l.road[(i + l.segments - 1) % l.segments] != Road::Overpass) {
@@ -90,13 +86,9 @@ void FindBridge(CourseLayout& l)
 
 }  // namespace
 
-Vec3 ModelPoint(int32_t wx, int32_t wy, int32_t wz)
-{
-    return {wx / 1000.0, -wz / 1000.0, wy / 1000.0};
-}
+Vec3 ModelPoint(int32_t wx, int32_t wy, int32_t wz) { return {wx / 1000.0, -wz / 1000.0, wy / 1000.0}; }
 
-double DistanceToRoadBelow(const CourseLayout& l, Vec3 p, double below_y, int near, int skip)
-{
+double DistanceToRoadBelow(const CourseLayout& l, Vec3 p, double below_y, int near, int skip) {
     double best = std::numeric_limits<double>::max();
     for (int j = 0; j < l.segments; ++j) {
         if (near >= 0 && PlateGap(j, near) <= skip) {
@@ -110,8 +102,7 @@ double DistanceToRoadBelow(const CourseLayout& l, Vec3 p, double below_y, int ne
     return best;
 }
 
-CourseLayout MakeCourseLayout(const CourseTableData& course)
-{
+CourseLayout MakeCourseLayout(const CourseTableData& course) {
     CourseLayout l;
     const std::vector<PathPoint> lap = DriveLap(course);
     l.centre.push_back(ModelPoint(kDriveStart.wx, kDriveStart.wy, kDriveStart.wz));

@@ -20,9 +20,9 @@ Vec3 ModelPoint(int32_t wx, int32_t wy, int32_t wz);
 // Section n is the car's point after n plates; segment j runs from section j
 // to j + 1 along plate j.
 struct CourseLayout {
-    std::vector<Vec3> centre;     // kPlateCount + 1 sections; the last equals the first when the lap closes
-    std::vector<int> turn;        // per plate: its dvect_y
-    std::vector<Road> road;       // per plate: its kind of road
+    std::vector<Vec3> centre;  // kPlateCount + 1 sections; the last equals the first when the lap closes
+    std::vector<int> turn;     // per plate: its dvect_y
+    std::vector<Road> road;    // per plate: its kind of road
     bool closed;
     int sections;
     int segments;
@@ -32,7 +32,7 @@ struct CourseLayout {
     std::vector<bool> over_road;  // per section: the overpass, with the underpass beneath it
     std::vector<bool> bridge;     // per segment: part of the bridge span (a deck, pillars in pairs)
     double ground_y;
-    Vec3 low, high;               // bounding box of the centre-line
+    Vec3 low, high;  // bounding box of the centre-line
 };
 
 // Drives one lap of `course` (StepDrive on a state of its own) and lays it out.

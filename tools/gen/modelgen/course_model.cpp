@@ -9,12 +9,11 @@ namespace {
 
 constexpr double kRailingHeight = 0.05;
 constexpr double kPillarHalf = 0.035;
-constexpr int kPillarSpacing = 4;    // sections between pillars under a raised road
-constexpr int kKerbReach = 3;        // plates around a bend that get kerbs
+constexpr int kPillarSpacing = 4;  // sections between pillars under a raised road
+constexpr int kKerbReach = 3;      // plates around a bend that get kerbs
 constexpr double kGroundMargin = 12.0;
 
-CourseMaterials AddCourseMaterials(Mesh& mesh)
-{
+CourseMaterials AddCourseMaterials(Mesh& mesh) {
     CourseMaterials m{};
     const Colour lit{0.72, 0.72, 0.72};
     const Colour none{0, 0, 0};
@@ -40,8 +39,7 @@ CourseMaterials AddCourseMaterials(Mesh& mesh)
     return m;
 }
 
-bool NearBend(const CourseLayout& layout, int segment)
-{
+bool NearBend(const CourseLayout& layout, int segment) {
     const int count = static_cast<int>(layout.turn.size());
     for (int k = segment - kKerbReach; k <= segment + kKerbReach; ++k) {
         if (layout.turn[((k % count) + count) % count] != 0) {
@@ -51,8 +49,7 @@ bool NearBend(const CourseLayout& layout, int segment)
     return false;
 }
 
-uint32_t SurfaceMaterial(const CourseModel& model, int segment)
-{
+uint32_t SurfaceMaterial(const CourseModel& model, int segment) {
     const CourseLayout& l = model.layout;
     // The chequered ends of the start texture meet at section 0.
     if (segment == 0 || (l.closed && segment == l.segments - 1)) {
@@ -61,34 +58,30 @@ uint32_t SurfaceMaterial(const CourseModel& model, int segment)
     return NearBend(l, segment) ? model.materials.kerb : model.materials.road;
 }
 
-Vec3 Edge(const CourseLayout& l, int section, double side)
-{
+Vec3 Edge(const CourseLayout& l, int section, double side) {
     return l.centre[section] + l.right[section] * (side * kRoadHalfWidth);
 }
 
 Vec3 Lowered(Vec3 p, double y) { return {p.x, y, p.z}; }
 
 // Two triangles, since the two ends of a piece need not lie in one plane.
-void AddSurfacePiece(Mesh& mesh, const UvPoint q[4], Vec3 outward, uint32_t material)
-{
+void AddSurfacePiece(Mesh& mesh, const UvPoint q[4], Vec3 outward, uint32_t material) {
     AddPolygon(mesh, {q[0], q[1], q[2]}, outward, material);
     AddPolygon(mesh, {q[0], q[2], q[3]}, outward, material);
 }
 
-void AddRoadSurface(CourseModel& model, int i)
-{
+void AddRoadSurface(CourseModel& model, int i) {
     const CourseLayout& l = model.layout;
     const double v0 = i * 0.5;
     const double v1 = (i + 1) * 0.5;
-    const UvPoint q[4] = {{Edge(l, i, -1), 0, v0}, {Edge(l, i, 1), 1, v0}, {Edge(l, i + 1, 1), 1, v1},
-                          {Edge(l, i + 1, -1), 0, v1}};
+    const UvPoint q[4] = {
+        {Edge(l, i, -1), 0, v0}, {Edge(l, i, 1), 1, v0}, {Edge(l, i + 1, 1), 1, v1}, {Edge(l, i + 1, -1), 0, v1}};
     AddSurfacePiece(model.mesh, q, {0, 1, 0}, SurfaceMaterial(model, i));
 }
 
 // Foot of the road's side at a section: under a deck, straight down to its
 // underside; otherwise a grass bank sloping at 45 degrees down to the ground.
-Vec3 SideFoot(const CourseLayout& l, int section, double side)
-{
+Vec3 SideFoot(const CourseLayout& l, int section, double side) {
     const Vec3 edge = Edge(l, section, side);
     if (l.raised[section]) {
         return Lowered(edge, l.centre[section].y - kDeckDepth);
@@ -100,8 +93,7 @@ Vec3 SideFoot(const CourseLayout& l, int section, double side)
 // The bank's grass lines up with the ground's: the same tiling over x and z.
 UvPoint GroundUv(Vec3 p) { return {p, p.x / 2, p.z / 2}; }
 
-void AddRoadSides(CourseModel& model, int i)
-{
+void AddRoadSides(CourseModel& model, int i) {
     const CourseLayout& l = model.layout;
     const bool banked = !l.raised[i] && !l.raised[i + 1];
     for (double side : {-1.0, 1.0}) {
@@ -113,15 +105,16 @@ void AddRoadSides(CourseModel& model, int i)
     if (l.raised[i] && l.raised[i + 1]) {
         const double b0 = l.centre[i].y - kDeckDepth;
         const double b1 = l.centre[i + 1].y - kDeckDepth;
-        const UvPoint q[4] = {{Lowered(Edge(l, i, -1), b0), 0, 0}, {Lowered(Edge(l, i, 1), b0), 0, 0},
-                              {Lowered(Edge(l, i + 1, 1), b1), 0, 0}, {Lowered(Edge(l, i + 1, -1), b1), 0, 0}};
+        const UvPoint q[4] = {{Lowered(Edge(l, i, -1), b0), 0, 0},
+                              {Lowered(Edge(l, i, 1), b0), 0, 0},
+                              {Lowered(Edge(l, i + 1, 1), b1), 0, 0},
+                              {Lowered(Edge(l, i + 1, -1), b1), 0, 0}};
         AddSurfacePiece(model.mesh, q, {0, -1, 0}, model.materials.underside);
     }
 }
 
 // A railing is a thin upright strip on each edge, seen from both sides.
-void AddRailings(CourseModel& model, int i)
-{
+void AddRailings(CourseModel& model, int i) {
     const CourseLayout& l = model.layout;
     for (double side : {-1.0, 1.0}) {
         const Vec3 t0 = Edge(l, i, side);
@@ -136,8 +129,7 @@ void AddRailings(CourseModel& model, int i)
 
 // One pillar under the deck at `offset` across the road from the centre,
 // unless it would stand on a road that runs lower down.
-void AddPillar(CourseModel& model, int i, double offset)
-{
+void AddPillar(CourseModel& model, int i, double offset) {
     const CourseLayout& l = model.layout;
     const Vec3 c = l.centre[i] + l.right[i] * offset;
     const double top = l.centre[i].y - kDeckDepth;
@@ -151,8 +143,7 @@ void AddPillar(CourseModel& model, int i, double offset)
     AddBox(model.mesh, frame, {kPillarHalf, (top - l.ground_y) * 0.5, kPillarHalf}, model.materials.pillar);
 }
 
-void AddPillars(CourseModel& model)
-{
+void AddPillars(CourseModel& model) {
     const CourseLayout& l = model.layout;
     for (int i = 0; i < l.segments; ++i) {
         if (!l.raised[i]) {
@@ -167,8 +158,7 @@ void AddPillars(CourseModel& model)
     }
 }
 
-void AddGround(CourseModel& model)
-{
+void AddGround(CourseModel& model) {
     const CourseLayout& l = model.layout;
     const double y = l.ground_y;
     const double x0 = l.low.x - kGroundMargin;
@@ -177,15 +167,16 @@ void AddGround(CourseModel& model)
     const double z1 = l.high.z + kGroundMargin;
     // One grass tile per two model units.
     AddPolygon(model.mesh,
-               {{{x0, y, z0}, x0 / 2, z0 / 2}, {{x1, y, z0}, x1 / 2, z0 / 2}, {{x1, y, z1}, x1 / 2, z1 / 2},
+               {{{x0, y, z0}, x0 / 2, z0 / 2},
+                {{x1, y, z0}, x1 / 2, z0 / 2},
+                {{x1, y, z1}, x1 / 2, z1 / 2},
                 {{x0, y, z1}, x0 / 2, z1 / 2}},
                {0, 1, 0}, model.materials.ground);
 }
 
 }  // namespace
 
-CourseModel BuildCourseModel(const CourseTableData& course)
-{
+CourseModel BuildCourseModel(const CourseTableData& course) {
     CourseModel model;
     model.layout = MakeCourseLayout(course);
     model.materials = AddCourseMaterials(model.mesh);

@@ -8,9 +8,9 @@
 namespace {
 
 constexpr double kAnywhere = std::numeric_limits<double>::max();
-constexpr int kStandSection = 14;     // middle of the grandstand along the start straight
-constexpr int kBendRunUp = 12;        // straight plates before a bend that earn boards
-constexpr int kBoardSpacing = 3;      // plates between distance boards
+constexpr int kStandSection = 14;  // middle of the grandstand along the start straight
+constexpr int kBendRunUp = 12;     // straight plates before a bend that earn boards
+constexpr int kBoardSpacing = 3;   // plates between distance boards
 constexpr int kTreeCount = 150;
 constexpr int kTreeTries = 6000;
 
@@ -24,19 +24,16 @@ struct Random {
     uint32_t state;
 };
 
-double Uniform(Random& r, double low, double high)
-{
+double Uniform(Random& r, double low, double high) {
     r.state = r.state * 1664525u + 1013904223u;
     return low + (high - low) * ((r.state >> 8) / 16777216.0);
 }
 
-bool ClearOfRoads(const CourseLayout& l, Vec3 p, double margin, int near, int skip)
-{
+bool ClearOfRoads(const CourseLayout& l, Vec3 p, double margin, int near, int skip) {
     return DistanceToRoadBelow(l, p, kAnywhere, near, skip) > kRoadHalfWidth + margin;
 }
 
-void AddStartGantry(CourseModel& model)
-{
+void AddStartGantry(CourseModel& model) {
     const CourseLayout& l = model.layout;
     const Vec3 c = l.centre[0];
     const double span = kRoadHalfWidth + 0.05;
@@ -52,8 +49,7 @@ void AddStartGantry(CourseModel& model)
 
 // True when a stand on side `r` of section `s`, its front `front` from the
 // centre-line, keeps clear of every other stretch of road.
-bool RoomForStand(const CourseLayout& l, int s, Vec3 r, double front)
-{
+bool RoomForStand(const CourseLayout& l, int s, Vec3 r, double front) {
     const Vec3 c = l.centre[s];
     for (double along : {-0.9, 0.0, 0.9}) {
         for (double across : {front, front + 0.3, front + 0.6}) {
@@ -67,8 +63,7 @@ bool RoomForStand(const CourseLayout& l, int s, Vec3 r, double front)
 
 // Built into the bank: four tiers stepping up from road level, a back wall and
 // a roof on two posts, everything standing on the ground.
-void AddStand(CourseModel& model, int s, Vec3 r, double front)
-{
+void AddStand(CourseModel& model, int s, Vec3 r, double front) {
     const CourseLayout& l = model.layout;
     const Vec3 c = l.centre[s];
     const Vec3 f = l.forward[s];
@@ -94,8 +89,7 @@ void AddStand(CourseModel& model, int s, Vec3 r, double front)
 }
 
 // Stepped seating beside the start straight, on the side with room for it.
-void AddGrandstand(CourseModel& model, std::vector<Keepout>& keepouts)
-{
+void AddGrandstand(CourseModel& model, std::vector<Keepout>& keepouts) {
     const CourseLayout& l = model.layout;
     const int s = kStandSection;
     if (s >= l.segments) {
@@ -112,8 +106,7 @@ void AddGrandstand(CourseModel& model, std::vector<Keepout>& keepouts)
     }
 }
 
-void AddBoard(CourseModel& model, int section, double side, int bars)
-{
+void AddBoard(CourseModel& model, int section, double side, int bars) {
     const CourseLayout& l = model.layout;
     const Vec3 at = l.centre[section] + l.right[section] * (side * (kRoadHalfWidth + 0.1));
     if (!ClearOfRoads(l, at, 0.06, section, 20)) {
@@ -122,15 +115,13 @@ void AddBoard(CourseModel& model, int section, double side, int bars)
     const double panel_y = std::max(l.centre[section].y, l.ground_y) + 0.1;
     const Vec3 f = l.forward[section];
     const Vec3 r = l.right[section];
-    AddBox(model.mesh, {{at.x, panel_y, at.z}, r, {0, 1, 0}, f}, {0.07, 0.05, 0.008},
-           model.materials.board[bars - 1]);
+    AddBox(model.mesh, {{at.x, panel_y, at.z}, r, {0, 1, 0}, f}, {0.07, 0.05, 0.008}, model.materials.board[bars - 1]);
     const double post_top = panel_y - 0.05;
     AddBox(model.mesh, {{at.x, (post_top + l.ground_y) * 0.5, at.z}, r, {0, 1, 0}, f},
            {0.008, (post_top - l.ground_y) * 0.5, 0.008}, model.materials.post);
 }
 
-bool StraightBefore(const CourseLayout& layout, int plate)
-{
+bool StraightBefore(const CourseLayout& layout, int plate) {
     const int count = static_cast<int>(layout.turn.size());
     for (int k = 1; k <= kBendRunUp; ++k) {
         if (layout.turn[((plate - k) % count + count) % count] != 0) {
@@ -142,8 +133,7 @@ bool StraightBefore(const CourseLayout& layout, int plate)
 
 // Boards with three, two and one bars on the outside of every bend that
 // follows a straight.
-void AddDistanceBoards(CourseModel& model)
-{
+void AddDistanceBoards(CourseModel& model) {
     const CourseLayout& l = model.layout;
     const int count = static_cast<int>(l.turn.size());
     for (int b = 0; b < count; ++b) {
@@ -161,8 +151,7 @@ void AddDistanceBoards(CourseModel& model)
     }
 }
 
-void AddTree(CourseModel& model, Vec3 foot, double height, double radius)
-{
+void AddTree(CourseModel& model, Vec3 foot, double height, double radius) {
     const double g = model.layout.ground_y;
     AddAlignedBox(model.mesh, {foot.x - 0.03, g, foot.z - 0.03}, {foot.x + 0.03, g + 0.15, foot.z + 0.03},
                   model.materials.trunk);
@@ -172,8 +161,7 @@ void AddTree(CourseModel& model, Vec3 foot, double height, double radius)
 }
 
 // Trees mostly within a few units of the road, where they pass close by.
-void AddTrees(CourseModel& model, const std::vector<Keepout>& keepouts)
-{
+void AddTrees(CourseModel& model, const std::vector<Keepout>& keepouts) {
     const CourseLayout& l = model.layout;
     Random random{12345};
     int placed = 0;
@@ -201,8 +189,7 @@ void AddTrees(CourseModel& model, const std::vector<Keepout>& keepouts)
 
 }  // namespace
 
-void AddScenery(CourseModel& model)
-{
+void AddScenery(CourseModel& model) {
     std::vector<Keepout> keepouts;
     AddStartGantry(model);
     keepouts.push_back({model.layout.centre[0], 0.5});

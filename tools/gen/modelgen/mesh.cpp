@@ -1,14 +1,12 @@
 // Material bookkeeping of the generator's mesh, and what a mesh must be to be written.
 #include "mesh.h"
 
-uint32_t AddMaterial(Mesh& mesh, const Material& material)
-{
+uint32_t AddMaterial(Mesh& mesh, const Material& material) {
     mesh.materials.push_back(material);
     return static_cast<uint32_t>(mesh.materials.size() - 1);
 }
 
-void FinishMesh(Mesh& mesh)
-{
+void FinishMesh(Mesh& mesh) {
     std::vector<Material> kept;
     std::vector<Face> faces;
     for (uint32_t m = 0; m < mesh.materials.size(); ++m) {
@@ -26,8 +24,7 @@ void FinishMesh(Mesh& mesh)
     mesh.materials = kept;
 }
 
-std::string ModelFault(const Mesh& mesh)
-{
+std::string ModelFault(const Mesh& mesh) {
     for (size_t i = 0; i < mesh.faces.size(); ++i) {
         const Face& f = mesh.faces[i];
         for (uint32_t corner : {f.a, f.b, f.c}) {

@@ -30,8 +30,8 @@ inline double Channel(const Colour& c, int k) { return k == 0 ? c.r : (k == 1 ? 
 
 struct Material {
     Colour diffuse;
-    Colour emissive;     // lets the sides the light misses still read
-    std::string texture; // file name beside the model; empty for none
+    Colour emissive;      // lets the sides the light misses still read
+    std::string texture;  // file name beside the model; empty for none
 };
 
 struct Mesh {

@@ -8,8 +8,7 @@
 
 #include "assets.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const bool text = argc == 3 && std::strcmp(argv[1], "--text") == 0;
     if (argc != 2 && !text) {
         std::fprintf(stderr, "usage: modelgen [--text] OUTPUT_FOLDER\n");

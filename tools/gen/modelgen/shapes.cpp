@@ -7,16 +7,14 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-uint32_t AddVertex(Mesh& mesh, Vec3 pos, Vec3 normal, double u, double v)
-{
+uint32_t AddVertex(Mesh& mesh, Vec3 pos, Vec3 normal, double u, double v) {
     mesh.vertices.push_back({pos, Normalized(normal), u, v});
     return static_cast<uint32_t>(mesh.vertices.size() - 1);
 }
 
 // Adds a triangle of existing vertices, swapping two corners when needed so
 // that its front faces `outward`.
-void AddTriangle(Mesh& mesh, uint32_t a, uint32_t b, uint32_t c, Vec3 outward, uint32_t material)
-{
+void AddTriangle(Mesh& mesh, uint32_t a, uint32_t b, uint32_t c, Vec3 outward, uint32_t material) {
     const Vec3 pa = mesh.vertices[a].pos;
     const Vec3 front = Cross(mesh.vertices[b].pos - pa, mesh.vertices[c].pos - pa);
     if (Dot(front, outward) < 0.0) {
@@ -25,16 +23,14 @@ void AddTriangle(Mesh& mesh, uint32_t a, uint32_t b, uint32_t c, Vec3 outward, u
     mesh.faces.push_back({a, b, c, material});
 }
 
-Vec3 Perpendicular(Vec3 axis)
-{
+Vec3 Perpendicular(Vec3 axis) {
     const Vec3 helper = std::fabs(axis.y) < 0.9 ? Vec3{0, 1, 0} : Vec3{1, 0, 0};
     return Normalized(Cross(axis, helper));
 }
 
 }  // namespace
 
-void AddPolygon(Mesh& mesh, std::vector<UvPoint> points, Vec3 outward, uint32_t material)
-{
+void AddPolygon(Mesh& mesh, std::vector<UvPoint> points, Vec3 outward, uint32_t material) {
     // The plane's own normal, turned to the outward side; `outward` only picks the side.
     Vec3 normal = Normalized(Cross(points[1].pos - points[0].pos, points[2].pos - points[0].pos));
     if (Dot(normal, outward) < 0.0) {
@@ -49,8 +45,7 @@ void AddPolygon(Mesh& mesh, std::vector<UvPoint> points, Vec3 outward, uint32_t 
     }
 }
 
-void AddPolygon(Mesh& mesh, const std::vector<Vec3>& points, Vec3 outward, uint32_t material)
-{
+void AddPolygon(Mesh& mesh, const std::vector<Vec3>& points, Vec3 outward, uint32_t material) {
     std::vector<UvPoint> uv_points;
     for (Vec3 p : points) {
         uv_points.push_back({p, 0.0, 0.0});
@@ -58,8 +53,7 @@ void AddPolygon(Mesh& mesh, const std::vector<Vec3>& points, Vec3 outward, uint3
     AddPolygon(mesh, uv_points, outward, material);
 }
 
-void AddBox(Mesh& mesh, const Frame& f, Vec3 half, uint32_t material)
-{
+void AddBox(Mesh& mesh, const Frame& f, Vec3 half, uint32_t material) {
     const Vec3 axes[3] = {f.side * half.x, f.up * half.y, f.forward * half.z};
     for (int axis = 0; axis < 3; ++axis) {
         const Vec3 a = axes[(axis + 1) % 3];
@@ -73,15 +67,13 @@ void AddBox(Mesh& mesh, const Frame& f, Vec3 half, uint32_t material)
     }
 }
 
-void AddAlignedBox(Mesh& mesh, Vec3 low, Vec3 high, uint32_t material)
-{
+void AddAlignedBox(Mesh& mesh, Vec3 low, Vec3 high, uint32_t material) {
     const Frame frame{(low + high) * 0.5, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
     AddBox(mesh, frame, (high - low) * 0.5, material);
 }
 
 void AddCylinder(Mesh& mesh, Vec3 centre, Vec3 axis, double radius, double half_length, int segments,
-                 uint32_t side_material, uint32_t cap_material)
-{
+                 uint32_t side_material, uint32_t cap_material) {
     const Vec3 e1 = Perpendicular(axis);
     const Vec3 e2 = Cross(axis, e1);
     const Vec3 ends[2] = {centre - axis * half_length, centre + axis * half_length};
@@ -104,8 +96,7 @@ void AddCylinder(Mesh& mesh, Vec3 centre, Vec3 axis, double radius, double half_
     }
 }
 
-void AddCone(Mesh& mesh, Vec3 base, double radius, double height, int segments, uint32_t material)
-{
+void AddCone(Mesh& mesh, Vec3 base, double radius, double height, int segments, uint32_t material) {
     const Vec3 apex = base + Vec3{0, height, 0};
     const double slope = radius / height;
     for (int i = 0; i < segments; ++i) {
@@ -122,8 +113,7 @@ void AddCone(Mesh& mesh, Vec3 base, double radius, double height, int segments, 
     }
 }
 
-void AddSphere(Mesh& mesh, Vec3 centre, Vec3 scale, int rings, int segments, uint32_t material)
-{
+void AddSphere(Mesh& mesh, Vec3 centre, Vec3 scale, int rings, int segments, uint32_t material) {
     auto point = [&](int ring, int segment, Vec3& normal) {
         const double polar = kPi * ring / rings;
         const double azimuth = 2.0 * kPi * segment / segments;

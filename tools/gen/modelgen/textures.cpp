@@ -13,8 +13,7 @@ constexpr Colour kBlack{0.06, 0.06, 0.07};
 constexpr Colour kLiveryRed{0.78, 0.06, 0.05};
 
 // Deterministic lattice value in [0, 1) for integer cell (x, y) and a seed.
-double Lattice(int x, int y, int seed)
-{
+double Lattice(int x, int y, int seed) {
     uint32_t h = static_cast<uint32_t>(x) * 374761393u + static_cast<uint32_t>(y) * 668265263u +
                  static_cast<uint32_t>(seed) * 2246822519u;
     h = (h ^ (h >> 13)) * 1274126177u;
@@ -22,8 +21,7 @@ double Lattice(int x, int y, int seed)
 }
 
 // Smooth value noise that wraps every `period` cells, sampled at (x, y) in cells.
-double SoftNoise(double x, double y, int period, int seed)
-{
+double SoftNoise(double x, double y, int period, int seed) {
     const int x0 = static_cast<int>(std::floor(x));
     const int y0 = static_cast<int>(std::floor(y));
     const double fx = x - x0;
@@ -41,8 +39,7 @@ double SoftNoise(double x, double y, int period, int seed)
 Colour Shade(Colour c, double factor) { return {c.r * factor, c.g * factor, c.b * factor}; }
 
 // Asphalt with a faint, broad unevenness (cells of 16 pixels).
-void FillAsphalt(Image& image)
-{
+void FillAsphalt(Image& image) {
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
             const double n = SoftNoise(x / 16.0, y / 16.0, image.width / 16, 7);
@@ -52,8 +49,7 @@ void FillAsphalt(Image& image)
 }
 
 // Columns [x0, x1) and their mirror image across the road's centre.
-void FillMirrored(Image& image, int x0, int x1, int y0, int y1, Colour c)
-{
+void FillMirrored(Image& image, int x0, int x1, int y0, int y1, Colour c) {
     FillRect(image, x0, y0, x1, y1, c);
     FillRect(image, image.width - x1, y0, image.width - x0, y1, c);
 }
@@ -69,8 +65,7 @@ constexpr uint8_t kDigits[10][7] = {
 
 }  // namespace
 
-Image RoadImage()
-{
+Image RoadImage() {
     Image image = MakeImage(64, 64, kAsphalt);
     FillAsphalt(image);
     FillMirrored(image, 0, 4, 0, 64, kShoulder);
@@ -78,8 +73,7 @@ Image RoadImage()
     return image;
 }
 
-Image KerbImage()
-{
+Image KerbImage() {
     Image image = RoadImage();
     FillMirrored(image, 0, 6, 0, 32, kKerbRed);
     FillMirrored(image, 0, 6, 32, 64, kWhite);
@@ -87,8 +81,7 @@ Image KerbImage()
     return image;
 }
 
-Image StartImage()
-{
+Image StartImage() {
     Image image = KerbImage();
     // Squares of 4 x 4 pixels in two rows at each end of v, between the kerbs.
     for (int x = 8; x < 56; x += 4) {
@@ -102,8 +95,7 @@ Image StartImage()
     return image;
 }
 
-Image GrassImage()
-{
+Image GrassImage() {
     Image image = MakeImage(64, 64, {0, 0, 0});
     const Colour grass{0.26, 0.50, 0.20};
     for (int y = 0; y < 64; ++y) {
@@ -116,8 +108,7 @@ Image GrassImage()
     return image;
 }
 
-Image BoardImage(int bars)
-{
+Image BoardImage(int bars) {
     Image image = MakeImage(32, 32, {0.10, 0.20, 0.62});
     const int spacing = 32 / (bars + 1);
     for (int bar = 1; bar <= bars; ++bar) {
@@ -129,8 +120,7 @@ Image BoardImage(int bars)
     return image;
 }
 
-Image BannerImage()
-{
+Image BannerImage() {
     Image image = MakeImage(64, 16, kWhite);
     for (int y = 0; y < 16; y += 8) {
         for (int x = 0; x < 64; x += 8) {
@@ -142,8 +132,7 @@ Image BannerImage()
     return image;
 }
 
-Image NumberImage(int digit)
-{
+Image NumberImage(int digit) {
     Image image = MakeImage(64, 64, kLiveryRed);
     for (int y = 0; y < 64; ++y) {
         for (int x = 0; x < 64; ++x) {
@@ -165,8 +154,7 @@ Image NumberImage(int digit)
     return image;
 }
 
-Image WingImage(int digit)
-{
+Image WingImage(int digit) {
     Image image = MakeImage(64, 32, kLiveryRed);
     FillRect(image, 18, 1, 46, 31, kWhite);
     for (int row = 0; row < 7; ++row) {
@@ -179,12 +167,11 @@ Image WingImage(int digit)
     return image;
 }
 
-std::vector<NamedImage> AllTextures()
-{
+std::vector<NamedImage> AllTextures() {
     return {
-        {"road.bmp", RoadImage()},       {"kerb.bmp", KerbImage()},       {"start.bmp", StartImage()},
-        {"grass.bmp", GrassImage()},     {"board1.bmp", BoardImage(1)},   {"board2.bmp", BoardImage(2)},
-        {"board3.bmp", BoardImage(3)},   {"banner.bmp", BannerImage()},   {"number.bmp", NumberImage(5)},
+        {"road.bmp", RoadImage()},     {"kerb.bmp", KerbImage()},     {"start.bmp", StartImage()},
+        {"grass.bmp", GrassImage()},   {"board1.bmp", BoardImage(1)}, {"board2.bmp", BoardImage(2)},
+        {"board3.bmp", BoardImage(3)}, {"banner.bmp", BannerImage()}, {"number.bmp", NumberImage(5)},
         {"wing.bmp", WingImage(5)},
     };
 }

@@ -13,28 +13,24 @@ namespace {
 constexpr uint16_t kName = 1, kString = 2, kIntegerList = 6, kFloatList = 7, kOpenBrace = 10, kCloseBrace = 11,
                    kSemicolon = 20;
 
-void Put16(std::string& out, uint16_t value)
-{
+void Put16(std::string& out, uint16_t value) {
     out += static_cast<char>(value & 0xFF);
     out += static_cast<char>(value >> 8);
 }
 
-void Put32(std::string& out, uint32_t value)
-{
+void Put32(std::string& out, uint32_t value) {
     Put16(out, static_cast<uint16_t>(value & 0xFFFF));
     Put16(out, static_cast<uint16_t>(value >> 16));
 }
 
-void PutText(std::string& out, uint16_t token, const std::string& text)
-{
+void PutText(std::string& out, uint16_t token, const std::string& text) {
     Put16(out, token);
     Put32(out, static_cast<uint32_t>(text.size()));
     out += text;
 }
 
 // A data object's template name, its own name when it has one, and "{".
-void Open(std::string& out, const std::string& type, const std::string& name = "")
-{
+void Open(std::string& out, const std::string& type, const std::string& name = "") {
     PutText(out, kName, type);
     if (!name.empty()) {
         PutText(out, kName, name);
@@ -44,8 +40,7 @@ void Open(std::string& out, const std::string& type, const std::string& name = "
 
 void Close(std::string& out) { Put16(out, kCloseBrace); }
 
-void PutIntegers(std::string& out, const std::vector<uint32_t>& values)
-{
+void PutIntegers(std::string& out, const std::vector<uint32_t>& values) {
     Put16(out, kIntegerList);
     Put32(out, static_cast<uint32_t>(values.size()));
     for (uint32_t v : values) {
@@ -54,8 +49,7 @@ void PutIntegers(std::string& out, const std::vector<uint32_t>& values)
 }
 
 // Each value as the text file's reader gets it from WrittenNumber's digits.
-void PutFloats(std::string& out, const std::vector<double>& values)
-{
+void PutFloats(std::string& out, const std::vector<double>& values) {
     Put16(out, kFloatList);
     Put32(out, static_cast<uint32_t>(values.size()));
     for (double v : values) {
@@ -67,8 +61,7 @@ void PutFloats(std::string& out, const std::vector<double>& values)
 }
 
 // The face count, then per face its corner count and corners.
-void PutFaces(std::string& out, const Mesh& mesh)
-{
+void PutFaces(std::string& out, const Mesh& mesh) {
     std::vector<uint32_t> values = {static_cast<uint32_t>(mesh.faces.size())};
     for (const Face& f : mesh.faces) {
         values.insert(values.end(), {3, f.a, f.b, f.c});
@@ -76,8 +69,7 @@ void PutFaces(std::string& out, const Mesh& mesh)
     PutIntegers(out, values);
 }
 
-void PutVectors(std::string& out, const Mesh& mesh, bool normals)
-{
+void PutVectors(std::string& out, const Mesh& mesh, bool normals) {
     PutIntegers(out, {static_cast<uint32_t>(mesh.vertices.size())});
     std::vector<double> values;
     for (const Vertex& v : mesh.vertices) {
@@ -87,8 +79,7 @@ void PutVectors(std::string& out, const Mesh& mesh, bool normals)
     PutFloats(out, values);
 }
 
-void PutTextureCoords(std::string& out, const Mesh& mesh)
-{
+void PutTextureCoords(std::string& out, const Mesh& mesh) {
     Open(out, "MeshTextureCoords");
     PutIntegers(out, {static_cast<uint32_t>(mesh.vertices.size())});
     std::vector<double> values;
@@ -99,8 +90,7 @@ void PutTextureCoords(std::string& out, const Mesh& mesh)
     Close(out);
 }
 
-void PutMaterial(std::string& out, const Material& m)
-{
+void PutMaterial(std::string& out, const Material& m) {
     Open(out, "Material");
     PutFloats(out, {m.diffuse.r, m.diffuse.g, m.diffuse.b, 1.0, 0.0, 0.0, 0.0, 0.0, m.emissive.r, m.emissive.g,
                     m.emissive.b});
@@ -113,8 +103,7 @@ void PutMaterial(std::string& out, const Material& m)
     Close(out);
 }
 
-void PutMaterialList(std::string& out, const Mesh& mesh)
-{
+void PutMaterialList(std::string& out, const Mesh& mesh) {
     Open(out, "MeshMaterialList");
     std::vector<uint32_t> values = {static_cast<uint32_t>(mesh.materials.size()),
                                     static_cast<uint32_t>(mesh.faces.size())};
@@ -130,8 +119,7 @@ void PutMaterialList(std::string& out, const Mesh& mesh)
 
 }  // namespace
 
-std::string FormatBinaryXFile(const Mesh& unmerged, const std::string& name)
-{
+std::string FormatBinaryXFile(const Mesh& unmerged, const std::string& name) {
     const Mesh mesh = MergeWrittenVertices(unmerged);
     std::string out = "xof 0303bin 0032";
     Open(out, "Mesh", name);

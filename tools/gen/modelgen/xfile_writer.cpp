@@ -10,8 +10,7 @@ namespace {
 // Rounded to six decimals, then trailing zeros dropped down to one decimal
 // ("0.5", "1.0"): the same value in fewer characters for the loader to read.
 // A value that rounds to zero is always "0.0", never "-0.0".
-std::string Number(double value)
-{
+std::string Number(double value) {
     char text[64];
     std::snprintf(text, sizeof text, "%.6f", value);
     std::string number = std::strcmp(text, "-0.000000") == 0 ? "0.000000" : text;
@@ -25,8 +24,7 @@ std::string Number(double value)
 // Array separator: ',' between elements, ';' after the last one.
 const char* Separator(size_t index, size_t count) { return index + 1 < count ? "," : ";"; }
 
-void AppendFaces(std::string& out, const Mesh& mesh, const char* indent)
-{
+void AppendFaces(std::string& out, const Mesh& mesh, const char* indent) {
     out += indent + std::to_string(mesh.faces.size()) + ";\n";
     for (size_t i = 0; i < mesh.faces.size(); ++i) {
         const Face& f = mesh.faces[i];
@@ -35,18 +33,16 @@ void AppendFaces(std::string& out, const Mesh& mesh, const char* indent)
     }
 }
 
-void AppendVectors(std::string& out, const Mesh& mesh, bool normals, const char* indent)
-{
+void AppendVectors(std::string& out, const Mesh& mesh, bool normals, const char* indent) {
     out += indent + std::to_string(mesh.vertices.size()) + ";\n";
     for (size_t i = 0; i < mesh.vertices.size(); ++i) {
         const Vec3 v = normals ? mesh.vertices[i].normal : mesh.vertices[i].pos;
-        out += indent + Number(v.x) + ";" + Number(v.y) + ";" + Number(v.z) + ";" +
-               Separator(i, mesh.vertices.size()) + "\n";
+        out += indent + Number(v.x) + ";" + Number(v.y) + ";" + Number(v.z) + ";" + Separator(i, mesh.vertices.size()) +
+               "\n";
     }
 }
 
-void AppendTextureCoords(std::string& out, const Mesh& mesh)
-{
+void AppendTextureCoords(std::string& out, const Mesh& mesh) {
     out += " MeshTextureCoords {\n";
     out += "  " + std::to_string(mesh.vertices.size()) + ";\n";
     for (size_t i = 0; i < mesh.vertices.size(); ++i) {
@@ -56,13 +52,11 @@ void AppendTextureCoords(std::string& out, const Mesh& mesh)
     out += " }\n";
 }
 
-std::string ColourLine(const Colour& c, const char* alpha)
-{
+std::string ColourLine(const Colour& c, const char* alpha) {
     return Number(c.r) + ";" + Number(c.g) + ";" + Number(c.b) + ";" + alpha + ";\n";
 }
 
-void AppendMaterial(std::string& out, const Material& m)
-{
+void AppendMaterial(std::string& out, const Material& m) {
     out += "  Material {\n";
     out += "   " + ColourLine(m.diffuse, "1.000000;");
     out += "   0.000000;\n";
@@ -74,8 +68,7 @@ void AppendMaterial(std::string& out, const Material& m)
     out += "  }\n";
 }
 
-void AppendMaterialList(std::string& out, const Mesh& mesh)
-{
+void AppendMaterialList(std::string& out, const Mesh& mesh) {
     out += " MeshMaterialList {\n";
     out += "  " + std::to_string(mesh.materials.size()) + ";\n";
     out += "  " + std::to_string(mesh.faces.size()) + ";\n";
@@ -90,8 +83,7 @@ void AppendMaterialList(std::string& out, const Mesh& mesh)
 
 // Everything the file says about one vertex, as printed: two vertices with the
 // same text are the same vertex to the loader.
-std::string WrittenVertex(const Mesh& mesh, size_t i)
-{
+std::string WrittenVertex(const Mesh& mesh, size_t i) {
     const Vertex& v = mesh.vertices[i];
     return Number(v.pos.x) + ";" + Number(v.pos.y) + ";" + Number(v.pos.z) + ";" + Number(v.normal.x) + ";" +
            Number(v.normal.y) + ";" + Number(v.normal.z) + ";" + Number(v.u) + ";" + Number(v.v);
@@ -99,8 +91,7 @@ std::string WrittenVertex(const Mesh& mesh, size_t i)
 
 }  // namespace
 
-Mesh MergeWrittenVertices(const Mesh& mesh)
-{
+Mesh MergeWrittenVertices(const Mesh& mesh) {
     Mesh merged;
     merged.materials = mesh.materials;
     std::unordered_map<std::string, uint32_t> index_of;
@@ -121,8 +112,7 @@ Mesh MergeWrittenVertices(const Mesh& mesh)
 
 std::string WrittenNumber(double value) { return Number(value); }
 
-std::string FormatXFile(const Mesh& unmerged, const std::string& name)
-{
+std::string FormatXFile(const Mesh& unmerged, const std::string& name) {
     const Mesh mesh = MergeWrittenVertices(unmerged);
     std::string out = "xof 0303txt 0032\n\nMesh " + name + " {\n";
     AppendVectors(out, mesh, false, " ");

@@ -26,8 +26,8 @@ HWND CreateBareWindow(HINSTANCE instance) {
     window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     window_class.lpszClassName = "VatrelBare";
     RegisterClassExA(&window_class);
-    HWND window = CreateWindowExA(0, "VatrelBare", "Vatrel bare", WS_OVERLAPPEDWINDOW, 100, 100,
-                                  800, 600, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExA(0, "VatrelBare", "Vatrel bare", WS_OVERLAPPEDWINDOW, 100, 100, 800, 600, nullptr,
+                                  nullptr, instance, nullptr);
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
     return window;
@@ -36,8 +36,7 @@ HWND CreateBareWindow(HINSTANCE instance) {
 void RunBareFrame(IDirect3DDevice9* device) {
     XINPUT_STATE pad = {};
     XInputGetState(0, &pad);
-    device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, D3DCOLOR_XRGB(100, 100, 100),
-                  1.0f, 0);
+    device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, D3DCOLOR_XRGB(100, 100, 100), 1.0f, 0);
     if (SUCCEEDED(device->BeginScene())) {
         device->EndScene();
     }

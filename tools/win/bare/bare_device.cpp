@@ -18,9 +18,8 @@ IDirect3DDevice9* CreateBareDevice(HWND hWnd, IDirect3D9** direct3d) {
     params.PresentationInterval = D3DPRESENT_INTERVAL_DEFAULT;
     IDirect3DDevice9* device = nullptr;
     for (D3DDEVTYPE type : {D3DDEVTYPE_HAL, D3DDEVTYPE_REF}) {
-        if (SUCCEEDED((*direct3d)->CreateDevice(D3DADAPTER_DEFAULT, type, hWnd,
-                                                D3DCREATE_MIXED_VERTEXPROCESSING, &params,
-                                                &device))) {
+        if (SUCCEEDED((*direct3d)->CreateDevice(D3DADAPTER_DEFAULT, type, hWnd, D3DCREATE_MIXED_VERTEXPROCESSING,
+                                                &params, &device))) {
             return device;
         }
     }

@@ -22,6 +22,4 @@ bool ForegroundIsOurs() {
 
 }  // namespace
 
-bool KeyboardAcceleratorHeld() {
-    return ForegroundIsOurs() && (KeyDown(VK_SPACE) || KeyDown(VK_UP));
-}
+bool KeyboardAcceleratorHeld() { return ForegroundIsOurs() && (KeyDown(VK_SPACE) || KeyDown(VK_UP)); }

@@ -93,8 +93,7 @@ void WINAPI XInputEnable(BOOL enable) {
     }
 }
 
-DWORD WINAPI XInputGetBatteryInformation(DWORD user, BYTE device_type,
-                                         XINPUT_BATTERY_INFORMATION* battery) {
+DWORD WINAPI XInputGetBatteryInformation(DWORD user, BYTE device_type, XINPUT_BATTERY_INFORMATION* battery) {
     const SystemXInputData& xinput = SystemXInput();
     if (xinput.pGetBatteryInformation == nullptr) {
         return ERROR_DEVICE_NOT_CONNECTED;

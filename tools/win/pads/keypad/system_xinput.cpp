@@ -35,8 +35,7 @@ SystemXInputData LoadSystemXInput() {
     xinput.pSetState = Entry<XInputSetStateFn>(module, "XInputSetState");
     xinput.pGetCapabilities = Entry<XInputGetCapabilitiesFn>(module, "XInputGetCapabilities");
     xinput.pEnable = Entry<XInputEnableFn>(module, "XInputEnable");
-    xinput.pGetBatteryInformation =
-        Entry<XInputGetBatteryInformationFn>(module, "XInputGetBatteryInformation");
+    xinput.pGetBatteryInformation = Entry<XInputGetBatteryInformationFn>(module, "XInputGetBatteryInformation");
     xinput.pGetKeystroke = Entry<XInputGetKeystrokeFn>(module, "XInputGetKeystroke");
     return xinput;
 }

@@ -5,22 +5,19 @@
 
 namespace {
 
-int64_t Now()
-{
+int64_t Now() {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
     return now.QuadPart;
 }
 
-int64_t TicksPerSecond()
-{
+int64_t TicksPerSecond() {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     return frequency.QuadPart;
 }
 
-void Start(PacingData& p, int64_t frame)
-{
+void Start(PacingData& p, int64_t frame) {
     p.started = true;
     p.start_ticks = Now();
     p.first_frame = frame;
@@ -28,8 +25,7 @@ void Start(PacingData& p, int64_t frame)
 
 }  // namespace
 
-void PaceFrame(PacingData& p, int64_t frame)
-{
+void PaceFrame(PacingData& p, int64_t frame) {
     if (p.frames_per_second <= 0.0) {
         return;
     }
@@ -51,8 +47,7 @@ void PaceFrame(PacingData& p, int64_t frame)
     }
 }
 
-double MillisecondsSinceStart(PacingData& p)
-{
+double MillisecondsSinceStart(PacingData& p) {
     if (!p.log_started) {
         p.log_started = true;
         p.log_origin = Now();
@@ -60,8 +55,7 @@ double MillisecondsSinceStart(PacingData& p)
     return static_cast<double>(Now() - p.log_origin) * 1000.0 / static_cast<double>(TicksPerSecond());
 }
 
-void LogFrame(std::FILE* log, int64_t frame, double milliseconds, char step)
-{
+void LogFrame(std::FILE* log, int64_t frame, double milliseconds, char step) {
     if (log == nullptr) {
         return;
     }

@@ -10,7 +10,7 @@ struct PacingData {
     int64_t start_ticks;       // performance counter at the paced run's first frame
     int64_t first_frame;       // the frame counted from start_ticks
     bool started;
-    int64_t log_origin;        // performance counter at the first logged frame
+    int64_t log_origin;  // performance counter at the first logged frame
     bool log_started;
 };
 

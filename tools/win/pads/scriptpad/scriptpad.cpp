@@ -37,21 +37,19 @@ struct PadData {
     bool script_ok;
     std::FILE* log;
     PacingData pacing;
-    int64_t frame;        // polls of slot 0 so far
-    DWORD packet;         // counts changes of the reported state
+    int64_t frame;  // polls of slot 0 so far
+    DWORD packet;   // counts changes of the reported state
     WORD last_buttons;
-    bool enabled;         // XInputEnable
+    bool enabled;  // XInputEnable
 };
 
-std::string Environment(const char* name)
-{
+std::string Environment(const char* name) {
     char value[4096];
     const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
     return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
 }
 
-PadData LoadPad()
-{
+PadData LoadPad() {
     PadData pad{};
     pad.enabled = true;
     const std::string log_path = Environment("VATREL_PAD_LOG");
@@ -73,8 +71,7 @@ PadData g_pad;
 bool g_pad_loaded = false;
 
 // Read on the first call, not in DllMain, which must not open files.
-PadData& Pad()
-{
+PadData& Pad() {
     if (!g_pad_loaded) {
         g_pad = LoadPad();
         g_pad_loaded = true;
@@ -82,19 +79,14 @@ PadData& Pad()
     return g_pad;
 }
 
-bool Slot0Connected(const PadData& pad)
-{
+bool Slot0Connected(const PadData& pad) {
     return pad.script_ok && StepAtFrame(pad.runs, pad.frame) != ButtonStep::kUnplugged;
 }
 
-char StepLetter(ButtonStep step)
-{
-    return step == ButtonStep::kHeld ? 'A' : step == ButtonStep::kReleased ? '-' : 'X';
-}
+char StepLetter(ButtonStep step) { return step == ButtonStep::kHeld ? 'A' : step == ButtonStep::kReleased ? '-' : 'X'; }
 
 // One frame of slot 0: paced, logged, then reported.
-DWORD PollSlot0(XINPUT_STATE* state)
-{
+DWORD PollSlot0(XINPUT_STATE* state) {
     PadData& pad = Pad();
     const int64_t frame = pad.frame++;
     const ButtonStep step = pad.script_ok ? StepAtFrame(pad.runs, frame) : ButtonStep::kUnplugged;
@@ -114,8 +106,7 @@ DWORD PollSlot0(XINPUT_STATE* state)
     return ERROR_SUCCESS;
 }
 
-DWORD SlotStatus(DWORD slot)
-{
+DWORD SlotStatus(DWORD slot) {
     if (slot >= XUSER_MAX_COUNT) {
         return ERROR_BAD_ARGUMENTS;
     }
@@ -127,8 +118,7 @@ DWORD SlotStatus(DWORD slot)
 extern "C" {
 
 // Closes the frame log when the program unloads the pad.
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
-{
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_DETACH && g_pad_loaded && g_pad.log != nullptr) {
         std::fclose(g_pad.log);
         g_pad.log = nullptr;
@@ -136,8 +126,7 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
     return TRUE;
 }
 
-DWORD WINAPI XInputGetState(DWORD slot, XINPUT_STATE* state)
-{
+DWORD WINAPI XInputGetState(DWORD slot, XINPUT_STATE* state) {
     if (slot >= XUSER_MAX_COUNT || state == nullptr) {
         return ERROR_BAD_ARGUMENTS;
     }
@@ -147,13 +136,11 @@ DWORD WINAPI XInputGetState(DWORD slot, XINPUT_STATE* state)
 // The undocumented variant some programs call (ordinal 100); the same here.
 DWORD WINAPI XInputGetStateEx(DWORD slot, XINPUT_STATE* state) { return XInputGetState(slot, state); }
 
-DWORD WINAPI XInputSetState(DWORD slot, XINPUT_VIBRATION* vibration)
-{
+DWORD WINAPI XInputSetState(DWORD slot, XINPUT_VIBRATION* vibration) {
     return vibration == nullptr ? ERROR_BAD_ARGUMENTS : SlotStatus(slot);
 }
 
-DWORD WINAPI XInputGetCapabilities(DWORD slot, DWORD flags, XINPUT_CAPABILITIES* capabilities)
-{
+DWORD WINAPI XInputGetCapabilities(DWORD slot, DWORD flags, XINPUT_CAPABILITIES* capabilities) {
     if (capabilities == nullptr || (flags != 0 && flags != XINPUT_FLAG_GAMEPAD)) {
         return ERROR_BAD_ARGUMENTS;
     }
@@ -169,8 +156,7 @@ DWORD WINAPI XInputGetCapabilities(DWORD slot, DWORD flags, XINPUT_CAPABILITIES*
 
 void WINAPI XInputEnable(BOOL enable) { Pad().enabled = enable != FALSE; }
 
-DWORD WINAPI XInputGetBatteryInformation(DWORD slot, BYTE type, XINPUT_BATTERY_INFORMATION* battery)
-{
+DWORD WINAPI XInputGetBatteryInformation(DWORD slot, BYTE type, XINPUT_BATTERY_INFORMATION* battery) {
     if (battery == nullptr || type > BATTERY_DEVTYPE_HEADSET) {
         return ERROR_BAD_ARGUMENTS;
     }
@@ -182,8 +168,7 @@ DWORD WINAPI XInputGetBatteryInformation(DWORD slot, BYTE type, XINPUT_BATTERY_I
     return status;
 }
 
-DWORD WINAPI XInputGetKeystroke(DWORD slot, DWORD, XINPUT_KEYSTROKE* keystroke)
-{
+DWORD WINAPI XInputGetKeystroke(DWORD slot, DWORD, XINPUT_KEYSTROKE* keystroke) {
     if (keystroke == nullptr) {
         return ERROR_BAD_ARGUMENTS;
     }
@@ -191,8 +176,7 @@ DWORD WINAPI XInputGetKeystroke(DWORD slot, DWORD, XINPUT_KEYSTROKE* keystroke)
     return status == ERROR_SUCCESS ? ERROR_EMPTY : status;
 }
 
-DWORD WINAPI XInputGetDSoundAudioDeviceGuids(DWORD slot, GUID* render, GUID* capture)
-{
+DWORD WINAPI XInputGetDSoundAudioDeviceGuids(DWORD slot, GUID* render, GUID* capture) {
     if (render == nullptr || capture == nullptr) {
         return ERROR_BAD_ARGUMENTS;
     }
