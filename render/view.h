@@ -1,5 +1,4 @@
-// The fixed view of the scene: the ViewSettings record (camera, projection, light, course scale) and the values drawn
-// beside it.
+// The fixed view of the scene: the ViewSettings record and the values drawn beside it.
 #pragma once
 
 // Camera, projection, light and course scale, in 32-bit floats. Angles are radians.
@@ -15,7 +14,12 @@ struct ViewSettingsData {
 // The one record, constant from start-up on; the drawing, the generators and the
 // model tests all read it, so that a change here moves them together.
 inline constexpr ViewSettingsData ViewSettings = {
-    0.0f, 1.0f, -1.8f, 0.0f, 0.0f, 0.0f, 4.6f, 4.0f, -0.2f, -0.8f, 0.0f, 0.0f, 1.0f, 0.0f,
+    0.0f,  1.0f,  -1.8f,  // fCamX, fCamY, fCamZ
+    0.0f,  0.0f,  0.0f,   // fCamHeading, fCamPitch, fCamBank
+    4.6f,                 // fCrsScale
+    4.0f,                 // fFovDiv
+    -0.2f, -0.8f, 0.0f,   // fLightDirX, fLightDirY, fLightDirZ
+    0.0f,  1.0f,  0.0f,   // fCrsUpX, fCrsUpY, fCrsUpZ
 };
 
 struct ViewPoint {
