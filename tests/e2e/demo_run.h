@@ -17,13 +17,12 @@
 // Generous bound for a slow machine: a wait that exceeds it fails.
 constexpr DWORD kSlowMs = 60000;
 
-// Pixels below the overlay by colour: the car's red body, the course's green ground, the cleared grey.
-struct SceneCounts {
-    int car, grass, clear;
-};
-
 struct DemoRun {
-    std::string bin = Bin();
+    std::string bin = [] {
+        char path[MAX_PATH] = {};
+        const std::string exe(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+        return exe.substr(0, exe.find_last_of('\\') + 1);
+    }();
     std::string folder;
     PROCESS_INFORMATION process = {};
     HWND window = nullptr;
@@ -37,16 +36,15 @@ struct DemoRun {
         CreateDirectoryA((bin + "e2e_runs").c_str(), nullptr);
         CreateDirectoryA(folder.c_str(), nullptr);
         DeleteFileA((folder + "pad.log").c_str());  // every other file is copied afresh
-        // A run on Wine's own may follow one on another; the copy of a read-only file is read-only, and undeletable.
+        // After a run on another d3d9.dll: the copy of a read-only file is read-only, and undeletable.
         SetFileAttributesA((folder + "d3d9.dll").c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA((folder + "d3d9.dll").c_str());
         if (d3d9 != nullptr) CopyFileA(d3d9, (folder + "d3d9.dll").c_str(), FALSE);
         for (const char* pattern : {"vatrel.exe", "*.x", "*.bmp"}) {
             WIN32_FIND_DATAA found;
             HANDLE search = FindFirstFileA((bin + pattern).c_str(), &found);
-            for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+            for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
                 CopyFileA((bin + found.cFileName).c_str(), (folder + found.cFileName).c_str(), FALSE);
-            }
             FindClose(search);
         }
         if (pad != nullptr)
@@ -69,10 +67,15 @@ struct DemoRun {
         window = WaitForWindowOf("Vatrel", kSlowMs);
         SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         // Which Direct3D 9 the program runs on, said in the output; the one beside it exactly when one is under test.
-        const std::string loaded = LoadedD3d9();
-        std::printf("vatrel.exe runs on %s\n", loaded.c_str());
+        HANDLE modules = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process.dwProcessId);
+        MODULEENTRY32 module = {};
+        module.dwSize = sizeof(module);
+        bool more = Module32First(modules, &module);
+        while (more && lstrcmpiA(module.szModule, "d3d9.dll") != 0) more = Module32Next(modules, &module);
+        CloseHandle(modules);
+        std::printf("vatrel.exe runs on %s\n", more ? module.szExePath : "no d3d9.dll");
         return window != nullptr &&
-               (lstrcmpiA(loaded.c_str(), (folder + "d3d9.dll").c_str()) == 0) == (d3d9 != nullptr);
+               (more && lstrcmpiA(module.szExePath, (folder + "d3d9.dll").c_str()) == 0) == (d3d9 != nullptr);
     }
 
     // Starts the program as Start does, without waiting for anything; from a copy named `exe` if given.
@@ -98,7 +101,6 @@ struct DemoRun {
         return true;
     }
 
-    // The frames the scripted pad has logged so far.
     int FramesLogged() const {
         std::ifstream log(folder + "pad.log");
         return int(std::count(std::istreambuf_iterator<char>(log), std::istreambuf_iterator<char>(), '\n'));
@@ -107,12 +109,11 @@ struct DemoRun {
     // Waits until the scripted pad has logged `frames` frames; fails after kSlowMs without a frame.
     bool WaitForFrames(int frames) {
         ULONGLONG lastProgress = GetTickCount64();
-        for (int64_t seen = -1;; Sleep(100)) {
-            const int64_t now = FramesLogged();
-            if (now >= frames) return true;
-            if (now > seen) seen = now, lastProgress = GetTickCount64();
+        for (int seen = -1, now; (now = FramesLogged()) < frames; seen = std::max(seen, now), Sleep(100)) {
+            if (now > seen) lastProgress = GetTickCount64();
             if (GetTickCount64() - lastProgress > kSlowMs) return false;
         }
+        return true;
     }
 
     // The client area on the screen from row `top`: the overlay's width and `height` rows, or all below with 0.
@@ -127,31 +128,16 @@ struct DemoRun {
 
     // The most lines matched at once by captures of the overlay until all match or timeout passes.
     int WaitForOverlay(const OverlayLines& lines, DWORD timeout) {
-        const ULONGLONG deadline = GetTickCount64() + timeout;
         int best = 0;
-        do best = std::max(best, MatchingLines(Capture(0, kOverlayHeight), lines));
-        while (best < kOverlayLineCount && GetTickCount64() < deadline);
+        for (const ULONGLONG deadline = GetTickCount64() + timeout;
+             best < kOverlayLineCount && GetTickCount64() < deadline;)
+            best = std::max(best, MatchingLines(Capture(0, kOverlayHeight), lines));
         return best;
     }
 
-    // Of a few captures below the overlay (a torn one counts less), the one showing most car and grass.
-    SceneCounts SteadyScene() {
-        SceneCounts best = {0, 0, 0};
-        for (int capture = 0; capture < 5; ++capture, Sleep(200)) {
-            SceneCounts counts = {0, 0, 0};
-            for (uint32_t p : Capture(kOverlayHeight, 0)) {
-                const uint32_t r = p >> 16, g = (p >> 8) & 0xFF, b = p & 0xFF;
-                counts.clear += p == 0x646464;
-                counts.car += r > 150 && g < 80 && b < 80;
-                counts.grass += g > r + 15 && g > b + 15;
-            }
-            if (counts.car + counts.grass >= best.car + best.grass) best = counts;
-        }
-        return best;
-    }
-
-    // Waits up to 10 s for the program to end: its exit code, else -1.
-    int32_t Exit() {
+    // Waits up to 10 s for the program to end, after sending it Escape if asked: its exit code, else -1.
+    int32_t Exit(bool escape = false) {
+        if (escape) PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
         DWORD code = DWORD(-1);
         if (WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
         return int32_t(code);
@@ -168,25 +154,5 @@ struct DemoRun {
             }
             if (GetTickCount64() > deadline) return nullptr;
         }
-    }
-
-private:
-    // The path of the d3d9.dll the program has loaded; empty if none.
-    std::string LoadedD3d9() const {
-        std::string path;
-        HANDLE modules = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process.dwProcessId);
-        MODULEENTRY32 module = {};
-        module.dwSize = sizeof(module);
-        for (bool more = Module32First(modules, &module); more && path.empty(); more = Module32Next(modules, &module)) {
-            if (lstrcmpiA(module.szModule, "d3d9.dll") == 0) path = module.szExePath;
-        }
-        CloseHandle(modules);
-        return path;
-    }
-
-    static std::string Bin() {
-        char path[MAX_PATH] = {};
-        const std::string exe(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-        return exe.substr(0, exe.find_last_of('\\') + 1);
     }
 };

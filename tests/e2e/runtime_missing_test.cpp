@@ -4,21 +4,6 @@
 
 #include "demo_run.h"
 
-namespace {
-
-// Wine's overrides for one program, by its file name: each DLL listed is switched off. (A process
-// does not take WINEDLLOVERRIDES from the environment its parent gives it, but the one Wine started with.)
-void SwitchOff(const std::string& exe, const std::vector<const char*>& dlls) {
-    const std::string key = "Software\\Wine\\AppDefaults\\" + exe + "\\DllOverrides";
-    RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
-    HKEY overrides = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &overrides, nullptr);
-    for (const char* dll : dlls) RegSetValueExA(overrides, dll, 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
-    RegCloseKey(overrides);
-}
-
-}  // namespace
-
 // The program's own box names what is missing and the runtime, before any window; no model is
 // opened (the run's folder holds none, so one opened would show its own box); exit status 1.
 TEST(DemoWithoutTheDirectXRuntime, NamesTheMissingDllsInItsOwnBoxBeforeAnyWindowAndEndsWithOne) {
@@ -34,7 +19,15 @@ TEST(DemoWithoutTheDirectXRuntime, NamesTheMissingDllsInItsOwnBoxBeforeAnyWindow
         SCOPED_TRACE(run_case.exe);
         DemoRun run("no_runtime", nullptr);
         for (const char* model : {"crs.x", "F1.x"}) ASSERT_TRUE(DeleteFileA((run.folder + model).c_str()));
-        SwitchOff(run_case.exe, run_case.off);
+        // Wine's overrides for the program alone, by its file name, each DLL listed switched off. (A process takes
+        // WINEDLLOVERRIDES not from the environment its parent gives it, but from the one Wine started with.)
+        const std::string key = "Software\\Wine\\AppDefaults\\" + run_case.exe + "\\DllOverrides";
+        RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+        HKEY overrides = nullptr;
+        RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &overrides, nullptr);
+        for (const char* dll : run_case.off)
+            RegSetValueExA(overrides, dll, 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
+        RegCloseKey(overrides);
         ASSERT_TRUE(run.Launch("", 0, run_case.exe));
         ASSERT_NE(run.WaitForWindowOf("#32770", kSlowMs), nullptr) << "no box";
         EXPECT_EQ(run.WaitForWindowOf("Vatrel", 0), nullptr) << "a window was made before the box";

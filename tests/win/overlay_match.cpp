@@ -5,33 +5,6 @@
 
 #include "drive.h"
 
-namespace {
-
-int Grey(uint32_t p) {
-    return ((p >> 16) & 0xFF) == (p & 0xFF) && ((p >> 8) & 0xFF) == (p & 0xFF) ? int(p & 0xFF) : -1;
-}
-
-bool SamePixel(uint32_t drawn, uint32_t shown) {
-    if (drawn == 0x000000) return Grey(shown) >= 0 && Grey(shown) < 96;
-    if (drawn == 0xFFFFFF) return Grey(shown) > 160;
-    return true;
-}
-
-bool LineMatches(const Pixels& shown, const Pixels& drawn, int top, SIZE box) {
-    const int bottom = std::min<int>(top + box.cy, kOverlayHeight);
-    int whiteAfter = 0;
-    for (int y = top; y < bottom; ++y) {
-        const size_t row = size_t(y) * kOverlayWidth;
-        for (int x = 0; x < box.cx; ++x) {
-            if (!SamePixel(drawn[row + x], shown[row + x])) return false;
-        }
-        whiteAfter += shown[row + box.cx] == 0xFFFFFF;
-    }
-    return whiteAfter * 2 <= bottom - top;
-}
-
-}  // namespace
-
 OverlayLines OverlayAfter(int held) {
     DriveState = kDriveStart;
     ResetDrive();
@@ -43,12 +16,9 @@ OverlayLines OverlayAfter(int held) {
 }
 
 Canvas::Canvas(int w, int h) : width(w), height(h), dc(CreateCompatibleDC(nullptr)) {
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(info.bmiHeader), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* pixels = nullptr;
-    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    const BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
     previous = SelectObject(dc, bitmap);
-    bits = static_cast<const uint32_t*>(pixels);
 }
 
 Canvas::~Canvas() {
@@ -72,14 +42,30 @@ Pixels CaptureScreen(int x, int y, int width, int height) {
     return canvas.Read();
 }
 
+// A line matches when every black pixel drawn shows dark grey and every white one light grey (edges, drawn in
+// other colours, are left out), and at most half its rows go on in white past its end.
 int MatchingLines(const Pixels& shown, const OverlayLines& lines) {
     const Canvas canvas(kOverlayWidth, kOverlayHeight);
+    const auto grey = [](uint32_t p) {
+        return p >> 16 == (p & 0xFF) && (p >> 8 & 0xFF) == (p & 0xFF) ? int(p & 0xFF) : -1;
+    };
     int matching = 0;
-    for (int i = 0; i < kOverlayLineCount; ++i) {
+    for (int i = 0, top = 0; i < kOverlayLineCount; top = ++i * kOverlayLineSpacing) {
         SIZE box = {};
-        TextOutA(canvas.dc, 0, i * kOverlayLineSpacing, lines[i].c_str(), int(lines[i].size()));
+        TextOutA(canvas.dc, 0, top, lines[i].c_str(), int(lines[i].size()));
         GetTextExtentPoint32A(canvas.dc, lines[i].c_str(), int(lines[i].size()), &box);
-        matching += LineMatches(shown, canvas.Read(), i * kOverlayLineSpacing, box);
+        const Pixels drawn = canvas.Read();
+        const int bottom = std::min<int>(top + box.cy, kOverlayHeight);
+        bool same = true;
+        int whiteAfter = 0;
+        for (int y = top; y < bottom && same; ++y) {
+            for (size_t at = size_t(y) * kOverlayWidth, x = 0; x < size_t(box.cx); ++x) {
+                const int g = grey(shown[at + x]);
+                same &= drawn[at + x] == 0 ? g >= 0 && g < 96 : drawn[at + x] != 0xFFFFFF || g > 160;
+            }
+            whiteAfter += shown[size_t(y) * kOverlayWidth + box.cx] == 0xFFFFFF;
+        }
+        matching += same && whiteAfter * 2 <= bottom - top;
     }
     return matching;
 }
@@ -98,13 +84,10 @@ Pixels ReadBackBuffer(IDirect3DDevice9* device, UINT* width) {
     for (UINT y = 0; y < desc.Height; ++y) {
         const BYTE* row = static_cast<const BYTE*>(locked.pBits) + y * locked.Pitch;
         for (UINT x = 0; x < desc.Width; ++x) {
-            if (desc.Format != D3DFMT_R5G6B5) {
-                pixels.push_back(reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF);
-                continue;
-            }
-            const uint32_t p = reinterpret_cast<const uint16_t*>(row)[x], r = p >> 11, g = (p >> 5) & 0x3F,
-                           b = p & 0x1F;
-            pixels.push_back(((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) | (b << 3 | b >> 2));
+            const uint32_t p = reinterpret_cast<const uint16_t*>(row)[x], r = p >> 11, g = p >> 5 & 0x3F, b = p & 0x1F;
+            pixels.push_back(desc.Format != D3DFMT_R5G6B5
+                                 ? reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF
+                                 : (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2));
         }
     }
     copy->UnlockRect();

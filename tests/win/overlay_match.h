@@ -13,8 +13,7 @@
 
 using OverlayLines = std::array<std::string, kOverlayLineCount>;
 
-// The overlay area: lines start at its top left.
-constexpr int kOverlayWidth = 320;
+constexpr int kOverlayWidth = 320;  // of the overlay area, where lines start at the top left
 constexpr int kOverlayHeight = kOverlayLineCount * kOverlayLineSpacing;
 
 // The lines of a fresh drive state after ResetDrive, `held` frames with A and one without.
@@ -33,10 +32,10 @@ struct Canvas {
     HDC dc;
     HBITMAP bitmap;
     HGDIOBJ previous;
-    const uint32_t* bits;
+    uint32_t* bits;
 };
 
-// Copies the width x height rectangle of the screen at (x, y).
+// The width x height rectangle of the screen at (x, y).
 Pixels CaptureScreen(int x, int y, int width, int height);
 
 // How many of `lines` an overlay area holds as a fresh DC's TextOutA draws them. Glyph edges are left
