@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "device_fixture.h"
 #include "drive.h"
@@ -25,15 +26,6 @@ XINPUT_STATE FakeState(DWORD slot) {
     return {100 + slot,
             {WORD(fakePads[slot]), BYTE(s), BYTE(2 * s), SHORT(-1000 * s), SHORT(2000 * s), SHORT(-3000 * s),
              SHORT(4000 * s)}};
-}
-
-MethodTable methods;
-Pixels presented;  // the back buffer as the last present found it
-
-HRESULT WINAPI KeepPresented(IDirect3DDevice9* self, const RECT* a, const RECT* b, HWND w, const RGNDATA* r) {
-    UINT width = 0;
-    presented = ReadBackBuffer(self, &width);
-    return methods.Real<decltype(&KeepPresented)>(kPresent)(self, a, b, w, r);
 }
 
 }  // namespace
@@ -67,7 +59,6 @@ TEST(WindowClass, IsRegisteredRedrawnOnResizeWithTheStockIconArrowAndBlackBrush)
 // Four controllers in states of their own: each frame asks every slot once, each slot's record holds its own
 // controller's whole state, a failed poll zeroes that slot alone, and only slot 0's A drives.
 TEST_F(DeviceTest, EveryFramePollsAllFourSlotsIntoTheirOwnRecordsAndOnlySlotZerosADrives) {
-    HDC dc = GetDC(window);
     ZeroPads();
     const int32_t slot0[] = {kUnplugged,       0xFFFF,     XINPUT_GAMEPAD_A, 0xFFFF & ~XINPUT_GAMEPAD_A,
                              XINPUT_GAMEPAD_A, kUnplugged, kUnplugged};
@@ -80,23 +71,19 @@ TEST_F(DeviceTest, EveryFramePollsAllFourSlotsIntoTheirOwnRecordsAndOnlySlotZero
         RunFrame(dc);
         EXPECT_EQ(DriveState.plate_pos, plates[frame]) << "frame " << frame;
         for (DWORD slot = 0; slot < 4; ++slot) {
+            SCOPED_TRACE("frame " + std::to_string(frame) + ", slot " + std::to_string(slot));
             const XINPUT_STATE want = fakePads[slot] == kUnplugged ? XINPUT_STATE{} : FakeState(slot);
-            EXPECT_EQ(polls[slot], 1) << "frame " << frame << ", slot " << slot;
-            EXPECT_EQ(GamepadSlots[slot].bConnected, fakePads[slot] != kUnplugged)
-                << "frame " << frame << ", slot " << slot;
-            EXPECT_EQ(std::memcmp(&GamepadSlots[slot].state, &want, sizeof(want)), 0)
-                << "frame " << frame << ", slot " << slot;
+            EXPECT_EQ(polls[slot], 1);
+            EXPECT_EQ(GamepadSlots[slot].bConnected, fakePads[slot] != kUnplugged);
+            EXPECT_EQ(std::memcmp(&GamepadSlots[slot].state, &want, sizeof(want)), 0);
         }
     }
-    ReleaseDC(window, dc);
 }
 
 // A held from the reset: the image of each frame is the one the state after its own step draws (plate 1's lines
 // and course position in the first, plate 2's in the second), not the state before it.
 TEST_F(DeviceTest, EachFramePresentsTheStateItsOwnStepLeaves) {
-    methods.Install(pd3dDevice);
-    methods.Replace(kPresent, &KeepPresented);
-    HDC dc = GetDC(window);
+    KeepPresents(pd3dDevice);
     ZeroPads();
     std::fill(fakePads, fakePads + 4, XINPUT_GAMEPAD_A);
     for (int plate = 1; plate <= 2; ++plate) {
@@ -106,5 +93,4 @@ TEST_F(DeviceTest, EachFramePresentsTheStateItsOwnStepLeaves) {
         RenderFrame(dc);
         EXPECT_TRUE(!framed.empty() && framed == presented) << "frame " << plate << " does not show plate " << plate;
     }
-    ReleaseDC(window, dc);
 }

@@ -8,6 +8,7 @@
 
 #include "device.h"
 #include "drive.h"
+#include "mesh_model.h"
 #include "message_capture.h"
 #include "test_files.h"
 
@@ -19,35 +20,27 @@ inline auto PresentFields(const D3DPRESENT_PARAMETERS& p) {
                            p.PresentationInterval);
 }
 
-// The device's swap chain holds the present parameters it was made with: its window's client size, the display's
-// format, one back buffer, no multisampling, discard, windowed, a 16-bit depth buffer of its own, the default interval.
-inline void ExpectMadeWithTheProgramsPresentParameters() {
+// The present parameters the device's swap chain holds.
+inline D3DPRESENT_PARAMETERS HeldPresentParameters() {
     IDirect3DSwapChain9* chain = nullptr;
-    ASSERT_EQ(pd3dDevice->GetSwapChain(0, &chain), D3D_OK);
     D3DPRESENT_PARAMETERS held = {};
-    chain->GetPresentParameters(&held);
-    chain->Release();
+    if (pd3dDevice->GetSwapChain(0, &chain) == D3D_OK) chain->GetPresentParameters(&held), chain->Release();
+    return held;
+}
+
+// The device was made with its window's client size, the display's format, one back buffer, no multisampling,
+// discard, windowed, a 16-bit depth buffer of its own and the default interval.
+inline void ExpectMadeWithTheProgramsPresentParameters() {
     D3DDEVICE_CREATION_PARAMETERS creation;
     pd3dDevice->GetCreationParameters(&creation);
     RECT client;
     GetClientRect(creation.hFocusWindow, &client);
     D3DDISPLAYMODE mode;
     pD3D->GetAdapterDisplayMode(D3DADAPTER_DEFAULT, &mode);
-    const D3DPRESENT_PARAMETERS want = {UINT(client.right),
-                                        UINT(client.bottom),
-                                        mode.Format,
-                                        1,
-                                        D3DMULTISAMPLE_NONE,
-                                        0,
-                                        D3DSWAPEFFECT_DISCARD,
-                                        creation.hFocusWindow,
-                                        TRUE,
-                                        TRUE,
-                                        D3DFMT_D16,
-                                        0,
-                                        0,
-                                        D3DPRESENT_INTERVAL_DEFAULT};
-    EXPECT_EQ(PresentFields(held), PresentFields(want));
+    EXPECT_EQ(PresentFields(HeldPresentParameters()),
+              std::make_tuple(UINT(client.right), UINT(client.bottom), mode.Format, UINT(1), D3DMULTISAMPLE_NONE,
+                              DWORD(0), D3DSWAPEFFECT_DISCARD, creation.hFocusWindow, BOOL(TRUE), BOOL(TRUE),
+                              D3DFMT_D16, DWORD(0), UINT(0), UINT(D3DPRESENT_INTERVAL_DEFAULT)));
 }
 
 // A shown 800 x 600 window at (100, 100) with the default window procedure; the caller destroys it.
@@ -62,14 +55,27 @@ inline HWND CreateTestWindow() {
                            nullptr, wc.hInstance, nullptr);
 }
 
-// SetUp: a fresh folder with the demo models, a test window, InitD3D without a
-// box and the drive state reset. TearDown: Cleanup, the window destroyed.
+// Cleanup, run twice, gives back every reference the program holds: the test's own, taken here, are then the last.
+inline void ExpectCleanupToReleaseEverything() {
+    IDirect3DDevice9* device = pd3dDevice;
+    IDirect3D9* direct3D = pD3D;
+    device->AddRef(), direct3D->AddRef();
+    Cleanup();
+    Cleanup();
+    EXPECT_TRUE(!pD3D && !pd3dDevice && !models[kCourseModel].pMesh && !models[kCarModel].pMesh);
+    EXPECT_EQ(device->Release(), 0u) << "the models, the overlay surface or Cleanup left references on the device";
+    EXPECT_EQ(direct3D->Release(), 0u);
+}
+
+// SetUp: a fresh folder with the demo models, a test window and its DC, InitD3D without a box and the drive state
+// reset. TearDown: Cleanup, the DC released, the window destroyed.
 struct DeviceTest : ::testing::Test {
     HWND window = nullptr;
+    HDC dc = nullptr;
     void SetUp() override {
-        EnterFreshFolder();
-        WriteDemoModels();
+        EnterFolderOfDemoModels();
         window = CreateTestWindow();
+        dc = GetDC(window);
         ASSERT_EQ(InitD3D(window), S_OK);
         ASSERT_TRUE(TakeCapturedBoxes().empty());
         DriveState = kDriveStart;
@@ -77,6 +83,7 @@ struct DeviceTest : ::testing::Test {
     }
     void TearDown() override {
         Cleanup();
+        ReleaseDC(window, dc);
         DestroyWindow(window);
         TakeCapturedBoxes();
     }

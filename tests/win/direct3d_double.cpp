@@ -49,7 +49,6 @@ HRESULT WINAPI ScriptedCreateDevice(IDirect3D9* self, UINT adapter, D3DDEVTYPE t
 }  // namespace
 
 extern "C" IDirect3D9* WINAPI Direct3DCreate9(UINT sdkVersion) {
-    ++Direct3DDouble.createCalls;
     if (Direct3DDouble.script == Direct3DScript::kNoDirect3D) return nullptr;
     using CreateFn = IDirect3D9*(WINAPI*)(UINT);
     IDirect3D9* real = reinterpret_cast<CreateFn>(

@@ -23,7 +23,8 @@ bool Empty(const MeshModel& m) { return !m.pMesh && !m.pMeshMaterials && !m.pMes
 
 }  // namespace
 
-TEST_F(MeshModelTest, EachMissingTextureIsOneBoxAndANullEntryAndReleaseGivesBackEveryReference) {
+TEST_F(MeshModelTest, EachMissingTextureIsABoxAndANullEntryEachFileThatDoesNotLoadABoxAndAnEmptyModel) {
+    const ULONG references = DeviceReferences();
     // Texture names resolve against the current directory, not the model's folder.
     CreateDirectoryA("sub", nullptr);
     WriteBmp("here.bmp", 4, 4, 0xFFFFFF);
@@ -33,7 +34,6 @@ TEST_F(MeshModelTest, EachMissingTextureIsOneBoxAndANullEntryAndReleaseGivesBack
                                 {0.1f, 0.2f, 0.3f, "beside.bmp"},
                                 {0.1f, 0.2f, 0.3f, ""},
                                 {0, 0, 0, nullptr}});
-    const ULONG references = DeviceReferences();
     MeshModel model = {};
     ASSERT_EQ(LoadXFile(&model, "sub\\model.x", D3DXVECTOR3(0.0f, 0.0f, 0.0f)), S_OK);
     const auto boxes = TakeCapturedBoxes();
@@ -49,17 +49,13 @@ TEST_F(MeshModelTest, EachMissingTextureIsOneBoxAndANullEntryAndReleaseGivesBack
     ReleaseModel(&model);
     ReleaseModel(&model);
     EXPECT_TRUE(Empty(model));
-    EXPECT_EQ(DeviceReferences(), references) << "a texture or the mesh was not released";
-}
-
-TEST_F(MeshModelTest, AMissingTruncatedOrGarbageFileIsOneBoxCaptionedWithItsNameAndAnEmptyModel) {
+    // A missing, a truncated and a garbage file: one box each, captioned with the file's name.
     std::ostringstream course;
     course << std::ifstream("crs.x").rdbuf();
     std::ofstream("cut.x") << course.str().substr(0, course.str().size() / 2);
     std::ofstream("junk.x") << "xof 0303txt 0032\nMesh {\n 3;\n 1.0; 2.0 ;;; }}} \x01\x02\xff\n";
-    const ULONG references = DeviceReferences();
     for (const std::string name : {"nothere.x", "cut.x", "junk.x"}) {
-        MeshModel model = {};
+        model = {};
         EXPECT_EQ(LoadXFile(&model, name.c_str(), D3DXVECTOR3(0.0f, 0.0f, 0.0f)), E_FAIL) << name;
         const auto boxes = TakeCapturedBoxes();
         ASSERT_EQ(boxes.size(), 1u) << name;
@@ -67,5 +63,5 @@ TEST_F(MeshModelTest, AMissingTruncatedOrGarbageFileIsOneBoxCaptionedWithItsName
         EXPECT_EQ(boxes[0].text, L"Xファイルの読み込みに失敗しました");
         EXPECT_TRUE(Empty(model)) << name;
     }
-    EXPECT_EQ(DeviceReferences(), references);
+    EXPECT_EQ(DeviceReferences(), references) << "a texture or a mesh was not released";
 }

@@ -1,11 +1,8 @@
 // Test support: message boxes found by a thread CBT hook, read once filled in, and ended before they show.
 #include "message_capture.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
-HHOOK hook = nullptr;
 WNDPROC boxProcedure = nullptr;
 std::vector<CapturedBox> captured;
 
@@ -25,16 +22,11 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
         boxProcedure =
             reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoxProc)));
     }
-    return CallNextHookEx(hook, code, wParam, lParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// Installed once, before any test of the program runs, so no box ever waits for a user.
-struct CaptureEnvironment : ::testing::Environment {
-    void SetUp() override {
-        if (hook == nullptr) hook = SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
-    }
-};
-const auto* const environment = ::testing::AddGlobalTestEnvironment(new CaptureEnvironment);
+// Installed as the program loads, before any test of it runs, so no box ever waits for a user.
+const HHOOK hook = SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
 
 }  // namespace
 
@@ -53,9 +45,8 @@ CapturedBox ReadBox(HWND box) {
         GetClassNameW(child, childClass, 16);
         if (!(style & WS_VISIBLE)) continue;
         if (lstrcmpiW(childClass, L"Button") == 0) read.buttons.push_back(GetDlgCtrlID(child));
-        const bool iconStyle = (style & SS_TYPEMASK) == SS_ICON;
-        if (lstrcmpiW(childClass, L"Static") == 0 && iconStyle && SendMessageW(child, STM_GETICON, 0, 0) != 0)
-            read.icon = true;
+        read.icon |= lstrcmpiW(childClass, L"Static") == 0 && (style & SS_TYPEMASK) == SS_ICON &&
+                     SendMessageW(child, STM_GETICON, 0, 0) != 0;
     }
     return read;
 }

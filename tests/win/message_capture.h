@@ -1,5 +1,5 @@
 // Test support: every message box of the test thread is recorded and ended before it is shown
-// (a thread CBT hook, installed by a test environment of every program that links this).
+// (a thread CBT hook, installed as every program that links this loads).
 #pragma once
 
 #include <windows.h>
@@ -10,8 +10,7 @@
 // What a message box shows: caption, text, the control ids of its buttons
 // (IDOK alone for MB_OK) and whether it carries an icon.
 struct CapturedBox {
-    std::wstring caption;
-    std::wstring text;
+    std::wstring caption, text;
     std::vector<int> buttons;
     bool icon;
 };

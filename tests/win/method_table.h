@@ -5,18 +5,13 @@
 
 #include <cstring>
 
-// Places in IDirect3DDevice9's method table, in d3d9.h's order.
-enum DeviceMethodPlace {
-    kTestCooperativeLevel = 3,
-    kReset = 16,
-    kPresent = 17,
-    kCreateOffscreenPlainSurface = 36,
-    kBeginScene = 41,
-    kSetTransform = 44,
-};
+#include "overlay_match.h"
 
-// One device at a time. Install after the device is made; the copy stays in
-// place until the device is released. Replacements reach the original by Real.
+// Places in IDirect3DDevice9's method table, in d3d9.h's order.
+constexpr int kTestCooperativeLevel = 3, kReset = 16, kPresent = 17, kCreateOffscreenPlainSurface = 36,
+              kBeginScene = 41, kSetTransform = 44;
+
+// One device at a time. Install after the device is made; the copy stays in place until the device is released.
 struct MethodTable {
     static constexpr int kMethods = 134;  // IDirect3DDevice9Ex's, which Wine's and DXVK's devices carry
     void* real[kMethods];
@@ -37,3 +32,20 @@ struct MethodTable {
         return reinterpret_cast<Method>(real[place]);
     }
 };
+
+// KeepPresents: the device's Present counts the presents and keeps the back buffer as each finds it.
+inline MethodTable presentMethods;
+inline int presents = 0;
+inline UINT presentedWidth = 0;
+inline Pixels presented;
+inline HRESULT WINAPI KeepPresented(IDirect3DDevice9* self, const RECT* a, const RECT* b, HWND w, const RGNDATA* r) {
+    ++presents;
+    presented = ReadBackBuffer(self, &presentedWidth);
+    return presentMethods.Real<decltype(&KeepPresented)>(kPresent)(self, a, b, w, r);
+}
+inline void KeepPresents(IDirect3DDevice9* device) {
+    presentMethods.Install(device);
+    presentMethods.Replace(kPresent, &KeepPresented);
+    presents = 0;
+    presented.clear();
+}

@@ -7,6 +7,7 @@
 #include <delayimp.h>  // after windows.h, which it needs
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "device_fixture.h"
@@ -47,12 +48,9 @@ struct RuntimeBindingTest : DeviceTest {
 }  // namespace
 
 TEST_F(RuntimeBindingTest, TheFirstFrameSetsTheTransformsOfALaterFrameAtTheSameState) {
-    HDC dc = GetDC(window);
     RenderFrame(dc);
-    const std::vector<D3DMATRIX> first = transforms;
-    transforms.clear();
+    const std::vector<D3DMATRIX> first = std::exchange(transforms, {});
     RenderFrame(dc);
-    ReleaseDC(window, dc);
     ASSERT_EQ(first.size(), 6u) << "world, view and projection for the course and for the car";
     ASSERT_EQ(transforms.size(), first.size());
     for (size_t i = 0; i < first.size(); ++i) {

@@ -17,29 +17,13 @@ namespace {
 using SceneTest = DeviceTest;
 
 // The factors as D3DX makes them; D3DXMATRIX's product takes row vectors, so the left factor acts first.
-D3DXMATRIX TurnX(float a) {
+template <typename Make, typename... Args>
+D3DXMATRIX M(Make make, Args... args) {
     D3DXMATRIX m;
-    return *D3DXMatrixRotationX(&m, a);
+    return *make(&m, args...);
 }
-D3DXMATRIX TurnY(float a) {
-    D3DXMATRIX m;
-    return *D3DXMatrixRotationY(&m, a);
-}
-D3DXMATRIX TurnZ(float a) {
-    D3DXMATRIX m;
-    return *D3DXMatrixRotationZ(&m, a);
-}
-D3DXMATRIX Scale(float s) {
-    D3DXMATRIX m;
-    return *D3DXMatrixScaling(&m, s, s, s);
-}
-D3DXMATRIX Move(float x, float y, float z) {
-    D3DXMATRIX m;
-    return *D3DXMatrixTranslation(&m, x, y, z);
-}
-D3DXMATRIX LookAt(D3DXVECTOR3 eye, D3DXVECTOR3 target, D3DXVECTOR3 up) {
-    D3DXMATRIX m;
-    return *D3DXMatrixLookAtLH(&m, &eye, &target, &up);
+D3DXMATRIX Turn(float y, float x, float z) {
+    return M(D3DXMatrixRotationY, y) * M(D3DXMatrixRotationX, x) * M(D3DXMatrixRotationZ, z);
 }
 
 void ExpectTransform(D3DTRANSFORMSTATETYPE which, const D3DXMATRIX& expected, const std::string& what) {
@@ -63,22 +47,23 @@ TEST_F(SceneTest, TheDrawsFollowTheDriveStateAndEverySettingOfTheRecordGiven) {
     v.fCrsScale = 2.5f, v.fFovDiv = 3.0f;
     v.fLightDirX = 0.5f, v.fLightDirY = -1.5f, v.fLightDirZ = 0.25f;
     v.fCrsUpX = 0.2f, v.fCrsUpY = 1.0f, v.fCrsUpZ = 0.1f;
-    const D3DXMATRIX turn = TurnY(0.4f) * TurnX(-0.3f) * TurnZ(0.25f);
-    const D3DXVECTOR3 eye = {0.5f, 2.0f, -3.0f}, target = {0.5f, 1.0f, 0.0f};
-    D3DXMATRIX projection;  // a square view from 1 to 100
-    D3DXMatrixPerspectiveFovLH(&projection, 3.14159265f / 3, 1.0f, 1.0f, 100.0f);
+    const D3DXMATRIX turn = Turn(0.4f, -0.3f, 0.25f);
+    const D3DXVECTOR3 eye = {0.5f, 2.0f, -3.0f}, target = {0.5f, 1.0f, 0.0f}, up = {0, 1, 0}, crsUp = {0.2f, 1, 0.1f};
+    // A square view from 1 to 100.
+    const D3DXMATRIX projection = M(D3DXMatrixPerspectiveFovLH, 3.14159265f / 3, 1.0f, 1.0f, 100.0f);
     DriveStateData& s = DriveState;
     s.fPosX = 1.0f, s.fPosY = 2.0f, s.fPosZ = -3.0f;
     s.fCrsRotX = 0.3f, s.fCrsRotY = 1.1f, s.fCrsRotZ = -0.7f;
     s.fCarRotX = -0.2f, s.fCarRotY = 0.5f, s.fCarRotZ = 0.4f;
     pd3dDevice->BeginScene();
     DrawCourseWith(&models[kCourseModel], v);
-    ExpectTransform(D3DTS_WORLD, Move(1, 2, -3) * TurnY(1.1f) * TurnX(0.3f) * TurnZ(-0.7f) * Scale(2.5f), "course");
-    ExpectTransform(D3DTS_VIEW, turn * LookAt(eye, target, {0.2f, 1.0f, 0.1f}), "course");
+    const D3DXMATRIX course = M(D3DXMatrixTranslation, 1.0f, 2.0f, -3.0f) * Turn(1.1f, 0.3f, -0.7f);
+    ExpectTransform(D3DTS_WORLD, course * M(D3DXMatrixScaling, 2.5f, 2.5f, 2.5f), "course");
+    ExpectTransform(D3DTS_VIEW, turn * M(D3DXMatrixLookAtLH, &eye, &target, &crsUp), "course");
     ExpectTransform(D3DTS_PROJECTION, projection, "course");
     DrawCarWith(&models[kCarModel], v);
-    ExpectTransform(D3DTS_WORLD, TurnY(0.5f) * TurnX(-0.2f) * TurnZ(0.4f) * Scale(0.3f), "car");
-    ExpectTransform(D3DTS_VIEW, turn * LookAt(eye, target, {0, 1, 0}), "car");
+    ExpectTransform(D3DTS_WORLD, Turn(0.5f, -0.2f, 0.4f) * M(D3DXMatrixScaling, 0.3f, 0.3f, 0.3f), "car");
+    ExpectTransform(D3DTS_VIEW, turn * M(D3DXMatrixLookAtLH, &eye, &target, &up), "car");
     ExpectTransform(D3DTS_PROJECTION, projection, "car");
     pd3dDevice->EndScene();
 }

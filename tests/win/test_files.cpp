@@ -43,7 +43,7 @@ void WriteBmp(const std::string& path, int width, int height, uint32_t rgb) {
     for (int y = 0; y < height; ++y) out << row;
 }
 
-void EnterFreshFolder() {
+void EnterFolderOfDemoModels() {
     static int counter = 0;
     char base[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, base);
@@ -51,9 +51,6 @@ void EnterFreshFolder() {
         std::string(base) + "vatrel-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + "\\";
     CreateDirectoryA(path.c_str(), nullptr);
     SetCurrentDirectoryA(path.c_str());
-}
-
-void WriteDemoModels() {
     WriteXFile("crs.x", {{0.6f, 0.6f, 0.6f, "road.bmp"}, {0.1f, 0.7f, 0.1f, nullptr}});
     WriteBmp("road.bmp", 8, 8, 0x808080);
     WriteXFile("F1.x", {{0.9f, 0.1f, 0.1f, nullptr}});

@@ -18,9 +18,6 @@ void WriteXFile(const std::string& path, const std::vector<XMaterial>& materials
 // Writes a 24-bit .bmp of one colour (0xRRGGBB).
 void WriteBmp(const std::string& path, int width, int height, uint32_t rgb);
 
-// Makes a new empty folder under the temp path the current directory.
-void EnterFreshFolder();
-
-// Writes a course (two materials, the first textured with "road.bmp") as crs.x,
-// the texture, and a one-material car as F1.x into the current directory.
-void WriteDemoModels();
+// Makes a new folder under the temp path the current directory, and writes into it a course (two materials, the
+// first textured with "road.bmp") as crs.x, the texture, and a one-material car as F1.x.
+void EnterFolderOfDemoModels();
