@@ -1,17 +1,13 @@
 // The window class as registered, and the frame's pad polling, drive step and drawing on the real device,
 // with XInputGetState replaced at link time.
-#include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "device_fixture.h"
-#include "drive.h"
 #include "frame.h"
 #include "frame_loop.h"
 #include "gamepad.h"
 #include "method_table.h"
-#include "overlay_match.h"
 #include "window.h"
 
 namespace {

@@ -1,14 +1,7 @@
 // Device set-up and release when the hardware device is refused or offered (Direct3DCreate9 replaced at link time).
-#include <gtest/gtest.h>
 
-#include <vector>
-
-#include "device.h"
 #include "device_fixture.h"
 #include "direct3d_double.h"
-#include "mesh_model.h"
-#include "message_capture.h"
-#include "test_files.h"
 
 // Offered, the hardware device is taken with no box; refused, the notice comes first and the reference call gets the
 // very record the refused call filled in, not a fresh one. Either under mixed vertex processing alone, with the
@@ -38,7 +31,16 @@ TEST(DeviceFallback, TheHardwareDeviceIfOfferedElseTheNoticeThenTheReferenceDevi
         D3DDEVICE_CREATION_PARAMETERS creation;
         pd3dDevice->GetCreationParameters(&creation);
         EXPECT_EQ(creation.DeviceType, refused ? D3DDEVTYPE_REF : D3DDEVTYPE_HAL);
-        ExpectMadeWithTheProgramsPresentParameters();
+        // Its window's client size, the display's format, one back buffer, no multisampling, discard, windowed, a
+        // 16-bit depth buffer of its own and the default interval.
+        RECT client;
+        GetClientRect(creation.hFocusWindow, &client);
+        D3DDISPLAYMODE mode;
+        pD3D->GetAdapterDisplayMode(D3DADAPTER_DEFAULT, &mode);
+        EXPECT_EQ(PresentFields(HeldPresentParameters()),
+                  std::make_tuple(UINT(client.right), UINT(client.bottom), mode.Format, UINT(1), D3DMULTISAMPLE_NONE,
+                                  DWORD(0), D3DSWAPEFFECT_DISCARD, creation.hFocusWindow, BOOL(TRUE), BOOL(TRUE),
+                                  D3DFMT_D16, DWORD(0), UINT(0), UINT(D3DPRESENT_INTERVAL_DEFAULT)));
         EXPECT_EQ(creation.BehaviorFlags, DWORD(D3DCREATE_MIXED_VERTEXPROCESSING));
         DWORD ambient = 0;
         pd3dDevice->GetRenderState(D3DRS_AMBIENT, &ambient);

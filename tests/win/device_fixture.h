@@ -20,7 +20,6 @@ inline auto PresentFields(const D3DPRESENT_PARAMETERS& p) {
                            p.PresentationInterval);
 }
 
-// The present parameters the device's swap chain holds.
 inline D3DPRESENT_PARAMETERS HeldPresentParameters() {
     IDirect3DSwapChain9* chain = nullptr;
     D3DPRESENT_PARAMETERS held = {};
@@ -28,29 +27,11 @@ inline D3DPRESENT_PARAMETERS HeldPresentParameters() {
     return held;
 }
 
-// The device was made with its window's client size, the display's format, one back buffer, no multisampling,
-// discard, windowed, a 16-bit depth buffer of its own and the default interval.
-inline void ExpectMadeWithTheProgramsPresentParameters() {
-    D3DDEVICE_CREATION_PARAMETERS creation;
-    pd3dDevice->GetCreationParameters(&creation);
-    RECT client;
-    GetClientRect(creation.hFocusWindow, &client);
-    D3DDISPLAYMODE mode;
-    pD3D->GetAdapterDisplayMode(D3DADAPTER_DEFAULT, &mode);
-    EXPECT_EQ(PresentFields(HeldPresentParameters()),
-              std::make_tuple(UINT(client.right), UINT(client.bottom), mode.Format, UINT(1), D3DMULTISAMPLE_NONE,
-                              DWORD(0), D3DSWAPEFFECT_DISCARD, creation.hFocusWindow, BOOL(TRUE), BOOL(TRUE),
-                              D3DFMT_D16, DWORD(0), UINT(0), UINT(D3DPRESENT_INTERVAL_DEFAULT)));
-}
-
 // A shown 800 x 600 window at (100, 100) with the default window procedure; the caller destroys it.
 inline HWND CreateTestWindow() {
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "VatrelTestWindow";
-    RegisterClassExA(&wc);  // fails harmlessly once registered
+    WNDCLASSA wc = {0,       DefWindowProcA, 0,       0,       GetModuleHandleA(nullptr),
+                    nullptr, nullptr,        nullptr, nullptr, "VatrelTestWindow"};
+    RegisterClassA(&wc);  // fails harmlessly once registered
     return CreateWindowExA(0, wc.lpszClassName, "test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 800, 600, nullptr,
                            nullptr, wc.hInstance, nullptr);
 }

@@ -1,18 +1,13 @@
 // A lost device around the real Wine device: its method table is swapped for a copy whose Present,
 // TestCooperativeLevel and Reset follow a script (BeginScene and the overlay surfaces made are counted);
 // after a refused reset, for one whose every other method is counted as forbidden.
-#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 
-#include "device.h"
 #include "device_fixture.h"
 #include "frame.h"
 #include "frame_loop.h"
-#include "mesh_model.h"
 #include "method_table.h"
-#include "overlay_match.h"
 
 namespace {
 

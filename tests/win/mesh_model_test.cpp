@@ -1,14 +1,9 @@
 // Loading .x models on the real d3dx9: materials, textures and their boxes, files that do not load, release.
-#include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "device.h"
 #include "device_fixture.h"
-#include "mesh_model.h"
-#include "message_capture.h"
-#include "test_files.h"
 
 namespace {
 

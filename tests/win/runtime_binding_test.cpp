@@ -6,7 +6,6 @@
 
 #include <delayimp.h>  // after windows.h, which it needs
 
-#include <cstring>
 #include <utility>
 #include <vector>
 

@@ -1,15 +1,11 @@
 // Scene drawing on the real device: the transforms read back after each draw, under settings the program never
 // uses. What its own settings draw, with the light, materials and textures, the picture test compares whole.
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
-#include "device.h"
 #include "device_fixture.h"
-#include "drive.h"
-#include "mesh_model.h"
 #include "scene.h"
 
 namespace {
