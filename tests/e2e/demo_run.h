@@ -33,12 +33,10 @@ struct DemoRun {
     // Fills bin\e2e_runs\<name>\ with vatrel.exe, the models, their textures, the d3d9.dll under
     // test if any and, unless `pad` is null, bin\<pad>\xinput1_3.dll.
     DemoRun(const std::string& name, const char* pad) : folder(bin + "e2e_runs\\" + name + "\\") {
-        CreateDirectoryA((bin + "e2e_runs").c_str(), nullptr);
-        CreateDirectoryA(folder.c_str(), nullptr);
-        DeleteFileA((folder + "pad.log").c_str());  // every other file is copied afresh
-        // After a run on another d3d9.dll: the copy of a read-only file is read-only, and undeletable.
-        SetFileAttributesA((folder + "d3d9.dll").c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA((folder + "d3d9.dll").c_str());
+        for (const std::string& dir : {bin + "e2e_runs", folder}) CreateDirectoryA(dir.c_str(), nullptr);
+        // Every other file is copied afresh. A d3d9.dll copied from a read-only file is read-only, and undeletable.
+        for (const char* stale : {"pad.log", "d3d9.dll"})
+            SetFileAttributesA((folder + stale).c_str(), FILE_ATTRIBUTE_NORMAL), DeleteFileA((folder + stale).c_str());
         if (d3d9 != nullptr) CopyFileA(d3d9, (folder + "d3d9.dll").c_str(), FALSE);
         for (const char* pattern : {"vatrel.exe", "*.x", "*.bmp"}) {
             WIN32_FIND_DATAA found;
@@ -102,8 +100,7 @@ struct DemoRun {
     }
 
     int FramesLogged() const {
-        std::ifstream log(folder + "pad.log");
-        return int(std::count(std::istreambuf_iterator<char>(log), std::istreambuf_iterator<char>(), '\n'));
+        return int(std::count(std::istreambuf_iterator<char>(std::ifstream(folder + "pad.log").rdbuf()), {}, '\n'));
     }
 
     // Waits until the scripted pad has logged `frames` frames; fails after kSlowMs without a frame.

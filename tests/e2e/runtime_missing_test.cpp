@@ -1,11 +1,24 @@
-// vatrel.exe end to end on a Windows without the DirectX End-User Runtime, as near as Wine gets: its
-// d3dx9_43 and xinput1_3 switched off for the program alone, each and both.
+// vatrel.exe end to end where it cannot run: on a Windows without the DirectX End-User Runtime, as near as Wine
+// gets (its d3dx9_43 and xinput1_3 switched off for the program alone, each and both), and without Direct3D.
 #include <gtest/gtest.h>
 
 #include "demo_run.h"
 
-// The program's own box names what is missing and the runtime, before any window; no model is
-// opened (the run's folder holds none, so one opened would show its own box); exit status 1.
+// The program's boxes with these texts in turn, each with the default caption, OK alone and no icon; then exit 1.
+// Each run's folder holds no model: a model opened at any point would have shown a box of its own.
+static void ExpectBoxesThenOne(DemoRun& run, const std::vector<std::wstring>& texts) {
+    for (const std::wstring& text : texts) {
+        CapturedBox box;
+        ASSERT_TRUE(run.TakeBox(kSlowMs, box)) << "box " << (&text - texts.data()) << " never came";
+        EXPECT_EQ(box.caption, DefaultBoxCaption());
+        EXPECT_EQ(box.text, text);
+        EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+        EXPECT_FALSE(box.icon);
+    }
+    EXPECT_EQ(run.Exit(), 1) << "it went on after the boxes";
+}
+
+// The program's own box names what is missing and the runtime, before any window.
 TEST(DemoWithoutTheDirectXRuntime, NamesTheMissingDllsInItsOwnBoxBeforeAnyWindowAndEndsWithOne) {
     const struct {
         std::string exe;
@@ -14,7 +27,6 @@ TEST(DemoWithoutTheDirectXRuntime, NamesTheMissingDllsInItsOwnBoxBeforeAnyWindow
     } cases[] = {{"vatrel_no_xinput.exe", {"xinput1_3"}, L"xinput1_3.dll"},
                  {"vatrel_no_d3dx.exe", {"d3dx9_43"}, L"d3dx9_43.dll"},
                  {"vatrel_no_runtime.exe", {"xinput1_3", "d3dx9_43"}, L"d3dx9_43.dll、xinput1_3.dll"}};
-    const std::wstring defaultCaption = DefaultBoxCaption();
     for (const auto& run_case : cases) {
         SCOPED_TRACE(run_case.exe);
         DemoRun run("no_runtime", nullptr);
@@ -31,13 +43,21 @@ TEST(DemoWithoutTheDirectXRuntime, NamesTheMissingDllsInItsOwnBoxBeforeAnyWindow
         ASSERT_TRUE(run.Launch("", 0, run_case.exe));
         ASSERT_NE(run.WaitForWindowOf("#32770", kSlowMs), nullptr) << "no box";
         EXPECT_EQ(run.WaitForWindowOf("Vatrel", 0), nullptr) << "a window was made before the box";
-        CapturedBox box;
-        ASSERT_TRUE(run.TakeBox(0, box));
-        EXPECT_EQ(box.caption, defaultCaption);
-        EXPECT_EQ(box.text, run_case.missing +
-                                L"を読み込めません\nDirectX End-User Runtimeをインストールしてください\n"
-                                L"https://www.microsoft.com/download/details.aspx?id=35");
-        EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
-        EXPECT_EQ(run.Exit(), 1) << "it went on after the box";
+        ExpectBoxesThenOne(run,
+                           {run_case.missing + L"を読み込めません\nDirectX End-User Runtimeをインストールしてください\n"
+                                               L"https://www.microsoft.com/download/details.aspx?id=35"});
     }
+}
+
+// Wine's Direct3D switched off for the program alone: no device of either type. The hardware notice, then the failure.
+TEST(DemoWithoutDirect3D, ShowsTheHardwareNoticeThenTheDeviceFailureOpensNoModelAndEndsWithOne) {
+    DemoRun run("no3d", nullptr);
+    for (const char* model : {"crs.x", "F1.x"}) ASSERT_TRUE(DeleteFileA((run.folder + model).c_str()));
+    // Wine reads this when its Direct3D starts in the new process; this process's own started long before.
+    SetEnvironmentVariableA("WINE_D3D_CONFIG", "renderer=no3d");
+    const bool started = run.Start();
+    SetEnvironmentVariableA("WINE_D3D_CONFIG", nullptr);
+    ASSERT_TRUE(started);
+    ExpectBoxesThenOne(run, {L"HALモードでDIRECT3Dデバイスを作成できません\nREFモードで再試行します",
+                             L"DIRECT3Dデバイスの作成に失敗しました"});
 }

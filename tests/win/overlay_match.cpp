@@ -46,9 +46,6 @@ Pixels CaptureScreen(int x, int y, int width, int height) {
 // other colours, are left out), and at most half its rows go on in white past its end.
 int MatchingLines(const Pixels& shown, const OverlayLines& lines) {
     const Canvas canvas(kOverlayWidth, kOverlayHeight);
-    const auto grey = [](uint32_t p) {
-        return p >> 16 == (p & 0xFF) && (p >> 8 & 0xFF) == (p & 0xFF) ? int(p & 0xFF) : -1;
-    };
     int matching = 0;
     for (int i = 0, top = 0; i < kOverlayLineCount; top = ++i * kOverlayLineSpacing) {
         SIZE box = {};
@@ -60,7 +57,8 @@ int MatchingLines(const Pixels& shown, const OverlayLines& lines) {
         int whiteAfter = 0;
         for (int y = top; y < bottom && same; ++y) {
             for (size_t at = size_t(y) * kOverlayWidth, x = 0; x < size_t(box.cx); ++x) {
-                const int g = grey(shown[at + x]);
+                const uint32_t p = shown[at + x];  // its grey level, else -1
+                const int g = p >> 16 == (p & 0xFF) && (p >> 8 & 0xFF) == (p & 0xFF) ? int(p & 0xFF) : -1;
                 same &= drawn[at + x] == 0 ? g >= 0 && g < 96 : drawn[at + x] != 0xFFFFFF || g > 160;
             }
             whiteAfter += shown[size_t(y) * kOverlayWidth + box.cx] == 0xFFFFFF;
