@@ -1,14 +1,13 @@
-// The rules of a lap as coursegen's search applies them: the committed course keeps every one, and a course
-// that breaks one is refused with the reason.
+// The rules of a lap as coursegen's search applies them: a course that breaks one is refused with the reason. (The
+// committed course keeps every one: coursegen, rerun by the regeneration test, writes no other.)
 #include <gtest/gtest.h>
 
 #include "course_rules.h"
 
 namespace {
 
-TEST(CourseRules, TheCommittedCourseKeepsEveryRuleAndEachBreachIsRefused) {
+TEST(CourseRules, EachBreachIsRefusedWithItsReason) {
     const std::vector<CoursePlate> course(CourseTable.plates, CourseTable.plates + kPlateCount);
-    EXPECT_EQ(CourseFault(course, DriveLap(course)), "");
     const auto fault = [&course](auto change) {
         std::vector<CoursePlate> plates = course;
         change(plates);

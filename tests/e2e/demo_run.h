@@ -10,12 +10,21 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <utility>
 
 #include "message_capture.h"
 #include "overlay_match.h"
 
 // Generous bound for a slow machine: a wait that exceeds it fails.
 constexpr DWORD kSlowMs = 60000;
+
+// The plate from `last` down to `first` whose ten lines an overlay capture shows; -1 when none.
+inline int PlateShown(const Pixels& shown, int first, int last) {
+    for (int plate = last; plate >= first; --plate) {
+        if (MatchingLines(shown, OverlayAfter(plate)) == kOverlayLineCount) return plate;
+    }
+    return -1;
+}
 
 struct DemoRun {
     std::string bin = [] {
@@ -35,8 +44,10 @@ struct DemoRun {
     DemoRun(const std::string& name, const char* pad) : folder(bin + "e2e_runs\\" + name + "\\") {
         for (const std::string& dir : {bin + "e2e_runs", folder}) CreateDirectoryA(dir.c_str(), nullptr);
         // Every other file is copied afresh. A d3d9.dll copied from a read-only file is read-only, and undeletable.
-        for (const char* stale : {"pad.log", "d3d9.dll"})
-            SetFileAttributesA((folder + stale).c_str(), FILE_ATTRIBUTE_NORMAL), DeleteFileA((folder + stale).c_str());
+        for (const char* stale : {"pad.log", "d3d9.dll"}) {
+            SetFileAttributesA((folder + stale).c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA((folder + stale).c_str());
+        }
         if (d3d9 != nullptr) CopyFileA(d3d9, (folder + "d3d9.dll").c_str(), FALSE);
         for (const char* pattern : {"vatrel.exe", "*.x", "*.bmp"}) {
             WIN32_FIND_DATAA found;
@@ -106,8 +117,11 @@ struct DemoRun {
     // Waits until the scripted pad has logged `frames` frames; fails after kSlowMs without a frame.
     bool WaitForFrames(int frames) {
         ULONGLONG lastProgress = GetTickCount64();
-        for (int seen = -1, now; (now = FramesLogged()) < frames; seen = std::max(seen, now), Sleep(100)) {
+        for (int seen = FramesLogged(); seen < frames;) {
+            Sleep(100);
+            const int now = FramesLogged();
             if (now > seen) lastProgress = GetTickCount64();
+            seen = std::max(seen, now);
             if (GetTickCount64() - lastProgress > kSlowMs) return false;
         }
         return true;

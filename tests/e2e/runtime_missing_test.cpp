@@ -50,7 +50,7 @@ TEST(DemoWithoutTheDirectXRuntime, NamesTheMissingDllsInItsOwnBoxBeforeAnyWindow
 }
 
 // Wine's Direct3D switched off for the program alone: no device of either type. The hardware notice, then the failure.
-TEST(DemoWithoutDirect3D, ShowsTheHardwareNoticeThenTheDeviceFailureOpensNoModelAndEndsWithOne) {
+TEST(DemoWithoutDirect3D, NoticeThenFailure) {
     DemoRun run("no3d", nullptr);
     for (const char* model : {"crs.x", "F1.x"}) ASSERT_TRUE(DeleteFileA((run.folder + model).c_str()));
     // Wine reads this when its Direct3D starts in the new process; this process's own started long before.

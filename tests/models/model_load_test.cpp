@@ -37,9 +37,10 @@ void ExpectSameAsTextForm(const MeshModel& model, const char* file) {
                                  &material_count, &copy),
               D3D_OK)
         << copy_path;
-    ASSERT_TRUE(copy->GetFVF() == mesh->GetFVF() && copy->GetNumVertices() == mesh->GetNumVertices() &&
-                copy->GetNumFaces() == mesh->GetNumFaces() && copy->GetOptions() == mesh->GetOptions())
-        << file;
+    ASSERT_EQ(mesh->GetFVF(), copy->GetFVF()) << file;
+    ASSERT_EQ(mesh->GetNumVertices(), copy->GetNumVertices()) << file;
+    ASSERT_EQ(mesh->GetNumFaces(), copy->GetNumFaces()) << file;
+    ASSERT_EQ(mesh->GetOptions(), copy->GetOptions()) << file;
     const size_t bytes[3] = {size_t{mesh->GetNumVertices()} * mesh->GetNumBytesPerVertex(),
                              size_t{mesh->GetNumFaces()} * 3 * ((mesh->GetOptions() & D3DXMESH_32BIT) ? 4 : 2),
                              size_t{mesh->GetNumFaces()} * sizeof(DWORD)};

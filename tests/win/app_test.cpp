@@ -34,17 +34,16 @@ extern "C" DWORD WINAPI XInputGetState(DWORD slot, XINPUT_STATE* state) {
     return ERROR_SUCCESS;
 }
 
-// The black brush is what the window shows until the first frame is presented.
-TEST(WindowClass, IsRegisteredRedrawnOnResizeWithTheStockIconArrowAndBlackBrush) {
+// Redrawn on resize, the stock icon and arrow, and the black brush: what the window shows until the first frame.
+TEST(WindowClass, AsRegistered) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     const HWND window = CreateMainWindow(instance);
     WNDCLASSEXA wc = {};
     wc.cbSize = sizeof(wc);
     ASSERT_TRUE(GetClassInfoExA(instance, "Vatrel", &wc));
     EXPECT_EQ(wc.style, UINT(CS_HREDRAW | CS_VREDRAW));
-    EXPECT_TRUE(wc.lpfnWndProc == MsgProc && wc.hInstance == instance);
-    EXPECT_TRUE(wc.cbClsExtra == 0 && wc.cbWndExtra == 0 && wc.lpszMenuName == nullptr);
-    EXPECT_TRUE(wc.hIcon == LoadIconA(nullptr, IDI_APPLICATION) && wc.hIconSm == wc.hIcon);
+    EXPECT_EQ(wc.hIcon, LoadIconA(nullptr, IDI_APPLICATION));
+    EXPECT_EQ(wc.hIconSm, wc.hIcon);
     EXPECT_EQ(wc.hCursor, LoadCursorA(nullptr, IDC_ARROW));
     EXPECT_EQ(GetClassLongPtrA(window, GCLP_HBRBACKGROUND), LONG_PTR(GetStockObject(BLACK_BRUSH)));
     DestroyWindow(window);
@@ -54,7 +53,7 @@ TEST(WindowClass, IsRegisteredRedrawnOnResizeWithTheStockIconArrowAndBlackBrush)
 
 // Four controllers in states of their own: each frame asks every slot once, each slot's record holds its own
 // controller's whole state, a failed poll zeroes that slot alone, and only slot 0's A drives.
-TEST_F(DeviceTest, EveryFramePollsAllFourSlotsIntoTheirOwnRecordsAndOnlySlotZerosADrives) {
+TEST_F(DeviceTest, EachFramePollsTheFourSlots) {
     ZeroPads();
     const int32_t slot0[] = {kUnplugged,       0xFFFF,     XINPUT_GAMEPAD_A, 0xFFFF & ~XINPUT_GAMEPAD_A,
                              XINPUT_GAMEPAD_A, kUnplugged, kUnplugged};
@@ -78,7 +77,7 @@ TEST_F(DeviceTest, EveryFramePollsAllFourSlotsIntoTheirOwnRecordsAndOnlySlotZero
 
 // A held from the reset: the image of each frame is the one the state after its own step draws (plate 1's lines
 // and course position in the first, plate 2's in the second), not the state before it.
-TEST_F(DeviceTest, EachFramePresentsTheStateItsOwnStepLeaves) {
+TEST_F(DeviceTest, EachFramePresentsItsOwnStep) {
     KeepPresents(pd3dDevice);
     ZeroPads();
     std::fill(fakePads, fakePads + 4, XINPUT_GAMEPAD_A);
@@ -87,6 +86,7 @@ TEST_F(DeviceTest, EachFramePresentsTheStateItsOwnStepLeaves) {
         const Pixels framed = presented;
         ASSERT_EQ(DriveState.plate_pos, plate);
         RenderFrame(dc);
-        EXPECT_TRUE(!framed.empty() && framed == presented) << "frame " << plate << " does not show plate " << plate;
+        ASSERT_FALSE(framed.empty());
+        EXPECT_TRUE(framed == presented) << "frame " << plate << " does not show plate " << plate;
     }
 }

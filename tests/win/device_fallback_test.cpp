@@ -3,10 +3,11 @@
 #include "device_fixture.h"
 #include "direct3d_double.h"
 
-// Offered, the hardware device is taken with no box; refused, the notice comes first and the reference call gets the
-// very record the refused call filled in, not a fresh one. Either under mixed vertex processing alone, with the
-// program's present parameters and settings; Cleanup releases every reference it holds, and only once.
-TEST(DeviceFallback, TheHardwareDeviceIfOfferedElseTheNoticeThenTheReferenceDeviceAndCleanupReleasesItAll) {
+// Offered, the hardware device is taken with no box; refused, one box (the notice, whose text the run without
+// Direct3D reads) comes first and the reference call gets the very record the refused call filled in, not a fresh one.
+// Either under mixed vertex processing alone, with the program's present parameters; Cleanup releases every reference
+// it holds, and only once.
+TEST(DeviceFallback, HardwareElseReference) {
     const HWND window = CreateTestWindow();
     for (const Direct3DScript script : {Direct3DScript::kReal, Direct3DScript::kRefuseHal}) {
         const bool refused = script == Direct3DScript::kRefuseHal;
@@ -19,12 +20,9 @@ TEST(DeviceFallback, TheHardwareDeviceIfOfferedElseTheNoticeThenTheReferenceDevi
         const auto& calls = Direct3DDouble.deviceCalls;
         ASSERT_EQ(boxes.size(), refused ? 1u : 0u);
         if (refused) {
-            EXPECT_EQ(boxes[0].caption, DefaultBoxCaption());
-            EXPECT_EQ(boxes[0].text, L"HALモードでDIRECT3Dデバイスを作成できません\nREFモードで再試行します");
-            EXPECT_EQ(boxes[0].buttons, std::vector<int>{IDOK});
-            EXPECT_FALSE(boxes[0].icon);
             ASSERT_EQ(calls.size(), 2u);
-            EXPECT_TRUE(calls[0].type == D3DDEVTYPE_HAL && calls[1].type == D3DDEVTYPE_REF);
+            EXPECT_EQ(calls[0].type, D3DDEVTYPE_HAL);
+            EXPECT_EQ(calls[1].type, D3DDEVTYPE_REF);
             ASSERT_NE(PresentFields(calls[0].given), PresentFields(calls[0].left));
             EXPECT_EQ(PresentFields(calls[0].left), PresentFields(calls[1].given));
         }
@@ -42,11 +40,6 @@ TEST(DeviceFallback, TheHardwareDeviceIfOfferedElseTheNoticeThenTheReferenceDevi
                                   DWORD(0), D3DSWAPEFFECT_DISCARD, creation.hFocusWindow, BOOL(TRUE), BOOL(TRUE),
                                   D3DFMT_D16, DWORD(0), UINT(0), UINT(D3DPRESENT_INTERVAL_DEFAULT)));
         EXPECT_EQ(creation.BehaviorFlags, DWORD(D3DCREATE_MIXED_VERTEXPROCESSING));
-        DWORD ambient = 0;
-        pd3dDevice->GetRenderState(D3DRS_AMBIENT, &ambient);
-        EXPECT_EQ(ambient, 0x00111111u);
-        // crs.x has two materials, F1.x one.
-        EXPECT_TRUE(models[kCourseModel].dwNumMaterials == 2 && models[kCarModel].dwNumMaterials == 1);
         if (refused) Direct3DDouble.made->Release();  // the double's own
         ExpectCleanupToReleaseEverything();
     }

@@ -23,7 +23,11 @@ inline auto PresentFields(const D3DPRESENT_PARAMETERS& p) {
 inline D3DPRESENT_PARAMETERS HeldPresentParameters() {
     IDirect3DSwapChain9* chain = nullptr;
     D3DPRESENT_PARAMETERS held = {};
-    if (pd3dDevice->GetSwapChain(0, &chain) == D3D_OK) chain->GetPresentParameters(&held), chain->Release();
+    const HRESULT got = pd3dDevice->GetSwapChain(0, &chain);
+    if (got == D3D_OK) {
+        chain->GetPresentParameters(&held);
+        chain->Release();
+    }
     return held;
 }
 
@@ -36,16 +40,27 @@ inline HWND CreateTestWindow() {
                            nullptr, wc.hInstance, nullptr);
 }
 
+// The program holds no Direct3D object, no device and no model.
+inline void ExpectNothingHeld() {
+    EXPECT_EQ(pD3D, nullptr);
+    EXPECT_EQ(pd3dDevice, nullptr);
+    EXPECT_EQ(models[kCourseModel].pMesh, nullptr);
+    EXPECT_EQ(models[kCarModel].pMesh, nullptr);
+}
+
 // Cleanup, run twice, gives back every reference the program holds: the test's own, taken here, are then the last.
 inline void ExpectCleanupToReleaseEverything() {
     IDirect3DDevice9* device = pd3dDevice;
     IDirect3D9* direct3D = pD3D;
-    device->AddRef(), direct3D->AddRef();
+    device->AddRef();
+    direct3D->AddRef();
     Cleanup();
     Cleanup();
-    EXPECT_TRUE(!pD3D && !pd3dDevice && !models[kCourseModel].pMesh && !models[kCarModel].pMesh);
-    EXPECT_EQ(device->Release(), 0u) << "the models, the overlay surface or Cleanup left references on the device";
-    EXPECT_EQ(direct3D->Release(), 0u);
+    ExpectNothingHeld();
+    const ULONG deviceLeft = device->Release();
+    EXPECT_EQ(deviceLeft, 0u) << "the models, the overlay surface or Cleanup left references on the device";
+    const ULONG direct3DLeft = direct3D->Release();
+    EXPECT_EQ(direct3DLeft, 0u);
 }
 
 // SetUp: a fresh folder with the demo models, a test window and its DC, InitD3D without a box and the drive state

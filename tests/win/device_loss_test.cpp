@@ -34,11 +34,17 @@ HRESULT WINAPI BeginScene(IDirect3DDevice9* self) {
 }
 // What a device whose reset failed may be asked: IUnknown's methods, TestCooperativeLevel and Reset.
 void* afterRefusedReset[MethodTable::kMethods];
-HRESULT WINAPI Forbidden(IDirect3DDevice9*) { return ++script.forbiddenCalls, D3DERR_INVALIDCALL; }
+HRESULT WINAPI Forbidden(IDirect3DDevice9*) {
+    ++script.forbiddenCalls;
+    return D3DERR_INVALIDCALL;
+}
 
 HRESULT WINAPI TestCooperativeLevel(IDirect3DDevice9* self) {
     *reinterpret_cast<void***>(self) = methods.scripted;
-    if (script.phase == Phase::kLost && script.lostLevels-- == 0) script.phase = Phase::kNotReset;
+    if (script.phase == Phase::kLost) {
+        if (script.lostLevels == 0) script.phase = Phase::kNotReset;
+        --script.lostLevels;
+    }
     if (script.phase != Phase::kFine) return script.phase == Phase::kLost ? D3DERR_DEVICELOST : D3DERR_DEVICENOTRESET;
     return methods.Real<decltype(&TestCooperativeLevel)>(kTestCooperativeLevel)(self);
 }
@@ -82,7 +88,8 @@ struct DeviceLossTest : DeviceTest {
 
 }  // namespace
 
-TEST_F(DeviceLossTest, NothingIsDrawnWhileLostThenOneResetWithTheCreationParametersAndTheFramesGoOn) {
+// Nothing is drawn while lost, then one reset with the creation parameters, and the frames go on.
+TEST_F(DeviceLossTest, LostThenReset) {
     RunFrame(dc);
     ASSERT_EQ(script.presents, 1);
     EXPECT_EQ(script.surfacesMade, 0) << "a frame made a surface of its own";
@@ -92,7 +99,8 @@ TEST_F(DeviceLossTest, NothingIsDrawnWhileLostThenOneResetWithTheCreationParamet
     MeshModel loaded[2];
     std::memcpy(loaded, models, sizeof(loaded));
 
-    script.phase = Phase::kLost, script.lostLevels = 3;
+    script.phase = Phase::kLost;
+    script.lostLevels = 3;
     RunFrame(dc);
     EXPECT_TRUE(bDeviceLost);
     const ULONGLONG lostAt = GetTickCount64();
@@ -114,9 +122,11 @@ TEST_F(DeviceLossTest, NothingIsDrawnWhileLostThenOneResetWithTheCreationParamet
     ASSERT_NE(pOverlaySurface, nullptr);
     D3DSURFACE_DESC surface;
     pOverlaySurface->GetDesc(&surface);
-    EXPECT_TRUE(surface.Width == made.BackBufferWidth && surface.Height >= UINT(kOverlayHeight) &&
-                surface.Format == made.BackBufferFormat && surface.Pool == D3DPOOL_DEFAULT)
-        << "the surface made again cannot take the lines for the back buffer";
+    // The surface made again takes the lines for the back buffer.
+    EXPECT_EQ(surface.Width, made.BackBufferWidth);
+    EXPECT_GE(surface.Height, UINT(kOverlayHeight));
+    EXPECT_EQ(surface.Format, made.BackBufferFormat);
+    EXPECT_EQ(surface.Pool, D3DPOOL_DEFAULT);
     DWORD ambient = 0, specular = FALSE;  // a reset sets both back to 0
     pd3dDevice->GetRenderState(D3DRS_AMBIENT, &ambient);
     pd3dDevice->GetRenderState(D3DRS_SPECULARENABLE, &specular);
@@ -125,7 +135,9 @@ TEST_F(DeviceLossTest, NothingIsDrawnWhileLostThenOneResetWithTheCreationParamet
     EXPECT_EQ(std::memcmp(models, loaded, sizeof(loaded)), 0) << "a model was reloaded";
 
     // Lost again, and the reset device will not make the surface: the lines go to the window, the frames go on.
-    script.refuseSurfaces = true, script.phase = Phase::kLost, script.lostLevels = 1;
+    script.refuseSurfaces = true;
+    script.phase = Phase::kLost;
+    script.lostLevels = 1;
     for (int pass = 0; pass < 10 && script.resets == 1; ++pass) RunFrame(dc);
     EXPECT_EQ(pOverlaySurface, nullptr);
     const Canvas window(kOverlayWidth, kOverlayHeight);
@@ -136,9 +148,11 @@ TEST_F(DeviceLossTest, NothingIsDrawnWhileLostThenOneResetWithTheCreationParamet
     ExpectCleanupToReleaseEverything();
 }
 
-TEST_F(DeviceLossTest, AfterARefusedResetTheDeviceIsOnlyAskedToResetAgainThenTheFramesGoOn) {
+// After a refused reset the device is only asked to reset again; then the frames go on.
+TEST_F(DeviceLossTest, ARefusedReset) {
     RunFrame(dc);
-    script.phase = Phase::kNotReset, script.refusedResets = 2;
+    script.phase = Phase::kNotReset;
+    script.refusedResets = 2;
     for (int pass = 0; pass < 10 && script.phase != Phase::kFine; ++pass) RunFrame(dc);
     EXPECT_EQ(script.resets, 3);
     EXPECT_EQ(script.forbiddenCalls, 0) << "a device whose reset failed was asked for more than a reset";

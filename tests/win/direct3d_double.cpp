@@ -30,7 +30,8 @@ HRESULT WINAPI ScriptedCreateDevice(IDirect3D9* self, UINT adapter, D3DDEVTYPE t
     if (script == Direct3DScript::kRefuseBoth || (script == Direct3DScript::kRefuseHal && type == D3DDEVTYPE_HAL)) {
         RECT client = {};
         GetClientRect(window, &client);
-        pp->BackBufferWidth = UINT(client.right), pp->BackBufferHeight = UINT(client.bottom);
+        pp->BackBufferWidth = UINT(client.right);
+        pp->BackBufferHeight = UINT(client.bottom);
         pp->BackBufferFormat = D3DFMT_X8R8G8B8;
     } else {
         hr = realCreateDevice(self, adapter, type, window, flags, pp, device);

@@ -2,6 +2,7 @@
 #include "overlay_match.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "drive.h"
 
@@ -42,12 +43,25 @@ Pixels CaptureScreen(int x, int y, int width, int height) {
     return canvas.Read();
 }
 
-// A line matches when every black pixel drawn shows dark grey and every white one light grey (edges, drawn in
-// other colours, are left out), and at most half its rows go on in white past its end.
+namespace {
+
+// Whether a shown pixel fits the one drawn: black drawn shows dark grey, white light grey; other colours (the glyph
+// edges, drawn in other colours on the window) anything.
+bool Fits(uint32_t drawn, uint32_t shown) {
+    const uint32_t level = shown & 0xFF;
+    const bool grey = shown >> 16 == level && (shown >> 8 & 0xFF) == level;
+    if (drawn == 0) return grey && level < 96;
+    return drawn != 0xFFFFFF || (grey && level > 160);
+}
+
+}  // namespace
+
+// A line matches when every pixel fits the one drawn and at most half its rows go on in white past its end.
 int MatchingLines(const Pixels& shown, const OverlayLines& lines) {
     const Canvas canvas(kOverlayWidth, kOverlayHeight);
     int matching = 0;
-    for (int i = 0, top = 0; i < kOverlayLineCount; top = ++i * kOverlayLineSpacing) {
+    for (int i = 0; i < kOverlayLineCount; ++i) {
+        const int top = i * kOverlayLineSpacing;
         SIZE box = {};
         TextOutA(canvas.dc, 0, top, lines[i].c_str(), int(lines[i].size()));
         GetTextExtentPoint32A(canvas.dc, lines[i].c_str(), int(lines[i].size()), &box);
@@ -56,16 +70,20 @@ int MatchingLines(const Pixels& shown, const OverlayLines& lines) {
         bool same = true;
         int whiteAfter = 0;
         for (int y = top; y < bottom && same; ++y) {
-            for (size_t at = size_t(y) * kOverlayWidth, x = 0; x < size_t(box.cx); ++x) {
-                const uint32_t p = shown[at + x];  // its grey level, else -1
-                const int g = p >> 16 == (p & 0xFF) && (p >> 8 & 0xFF) == (p & 0xFF) ? int(p & 0xFF) : -1;
-                same &= drawn[at + x] == 0 ? g >= 0 && g < 96 : drawn[at + x] != 0xFFFFFF || g > 160;
-            }
-            whiteAfter += shown[size_t(y) * kOverlayWidth + box.cx] == 0xFFFFFF;
+            const size_t row = size_t(y) * kOverlayWidth;
+            for (size_t x = 0; x < size_t(box.cx); ++x) same = same && Fits(drawn[row + x], shown[row + x]);
+            whiteAfter += shown[row + box.cx] == 0xFFFFFF;
         }
         matching += same && whiteAfter * 2 <= bottom - top;
     }
     return matching;
+}
+
+int ChannelDistance(uint32_t a, uint32_t b) {
+    int apart = 0;
+    for (int shift = 0; shift < 24; shift += 8)
+        apart = std::max(apart, std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)));
+    return apart;
 }
 
 Pixels ReadBackBuffer(IDirect3DDevice9* device, UINT* width) {

@@ -6,6 +6,7 @@
 #include <xinput.h>
 
 #include "device.h"
+#include "device_fixture.h"
 #include "direct3d_double.h"
 #include "mesh_model.h"
 #include "message_capture.h"
@@ -29,8 +30,10 @@ int RunWinMain(Direct3DScript script) {
     DestroyWindow(FindWindowA(kWindowName, kWindowName));  // none: harmlessly refused
     for (MSG left_over; PeekMessageA(&left_over, nullptr, 0, 0, PM_REMOVE);) {
     }
-    EXPECT_EQ(Direct3DDouble.device ? Direct3DDouble.device->Release() : 0u, 0u) << "WinMain left the device held";
-    EXPECT_EQ(Direct3DDouble.made ? Direct3DDouble.made->Release() : 0u, 0u) << "WinMain left Direct3D held";
+    const ULONG deviceLeft = Direct3DDouble.device ? Direct3DDouble.device->Release() : 0u;
+    EXPECT_EQ(deviceLeft, 0u) << "WinMain left the device held";
+    const ULONG direct3DLeft = Direct3DDouble.made ? Direct3DDouble.made->Release() : 0u;
+    EXPECT_EQ(direct3DLeft, 0u) << "WinMain left Direct3D held";
     return code;
 }
 
@@ -38,14 +41,15 @@ int RunWinMain(Direct3DScript script) {
 
 // Each frame polls four slots, none connected; the last poll of the third frame closes the window.
 extern "C" DWORD WINAPI XInputGetState(DWORD, XINPUT_STATE* state) {
-    if (++polls == 4 * 3) PostMessageA(FindWindowA(kWindowName, kWindowName), WM_CLOSE, 0, 0);
+    ++polls;
+    if (polls == 4 * 3) PostMessageA(FindWindowA(kWindowName, kWindowName), WM_CLOSE, 0, 0);
     ZeroMemory(state, sizeof(*state));
     return ERROR_DEVICE_NOT_CONNECTED;
 }
 
 // Without Direct3D: its one box, captioned blank, no poll, nothing held, and exit status 1. Without any device,
 // whose two boxes the end-to-end run with Wine's Direct3D switched off reads: Direct3D released too.
-TEST(Startup, AFailedStartShowsItsBoxesNeverReachesTheLoopHoldsNothingAndEndsWithOne) {
+TEST(Startup, AFailedStart) {
     EXPECT_EQ(RunWinMain(Direct3DScript::kNoDirect3D), 1);
     const std::vector<CapturedBox> boxes = TakeCapturedBoxes();
     ASSERT_EQ(boxes.size(), 1u);
@@ -54,19 +58,20 @@ TEST(Startup, AFailedStartShowsItsBoxesNeverReachesTheLoopHoldsNothingAndEndsWit
     EXPECT_EQ(boxes[0].buttons, std::vector<int>{IDOK});
     EXPECT_FALSE(boxes[0].icon);
     EXPECT_EQ(polls, 0);
-    EXPECT_TRUE(!pD3D && !pd3dDevice && !models[kCourseModel].pMesh && !models[kCarModel].pMesh);
+    ExpectNothingHeld();
     EXPECT_EQ(RunWinMain(Direct3DScript::kRefuseBoth), 1);  // which checks that Direct3D was released
-    EXPECT_EQ(TakeCapturedBoxes().size(), 2u);
-    EXPECT_TRUE(polls == 0 && !pD3D && !pd3dDevice && !models[kCourseModel].pMesh);
+    EXPECT_EQ(polls, 0);
+    ExpectNothingHeld();
 }
 
-// A device lost for good: after the first frame it answers a driver error where a reset would follow.
-TEST(Startup, ADriverErrorShowsTheDeviceBoxReleasesEverythingAndEndsWithOne) {
+// A device lost for good: after the first frame it answers a driver error where a reset would follow. Its box,
+// everything released, and exit status 1.
+TEST(Startup, ADriverError) {
     EXPECT_EQ(RunWinMain(Direct3DScript::kDriverError), 1);  // which checks that everything was released
     const std::vector<CapturedBox> boxes = TakeCapturedBoxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, DefaultBoxCaption());
     EXPECT_EQ(boxes[0].text, L"DIRECT3Dデバイスの作成に失敗しました");
     EXPECT_EQ(polls, 4) << "not one frame, then the end";
-    EXPECT_TRUE(!pD3D && !pd3dDevice && !models[kCarModel].pMesh) << "Cleanup did not run";
+    ExpectNothingHeld();
 }

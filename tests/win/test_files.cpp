@@ -30,17 +30,14 @@ void WriteXFile(const std::string& path, const std::vector<XMaterial>& materials
     out << "}\n}\n";
 }
 
-void WriteBmp(const std::string& path, int width, int height, uint32_t rgb) {
-    const int rowBytes = (width * 3 + 3) & ~3;
-    const BITMAPINFOHEADER info = {sizeof(info), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+void WriteBmp(const std::string& path, int width, const std::vector<uint32_t>& pixels) {
+    const BITMAPINFOHEADER info = {sizeof(info), width, -int(pixels.size()) / width, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(info);
-    const BITMAPFILEHEADER file = {0x4D42, offset + DWORD(rowBytes * height), 0, 0, offset};  // "BM"
-    std::string row(size_t(rowBytes), '\0');
-    for (int i = 0; i < width * 3; ++i) row[size_t(i)] = char(rgb >> (8 * (i % 3)));
+    const BITMAPFILEHEADER file = {0x4D42, offset + DWORD(pixels.size() * 4), 0, 0, offset};  // "BM"
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof(file))
-        .write(reinterpret_cast<const char*>(&info), sizeof(info));
-    for (int y = 0; y < height; ++y) out << row;
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+    out.write(reinterpret_cast<const char*>(pixels.data()), std::streamsize(pixels.size() * 4));
 }
 
 void EnterFolderOfDemoModels() {
@@ -52,6 +49,6 @@ void EnterFolderOfDemoModels() {
     CreateDirectoryA(path.c_str(), nullptr);
     SetCurrentDirectoryA(path.c_str());
     WriteXFile("crs.x", {{0.6f, 0.6f, 0.6f, "road.bmp"}, {0.1f, 0.7f, 0.1f, nullptr}});
-    WriteBmp("road.bmp", 8, 8, 0x808080);
+    WriteBmp("road.bmp", 8, std::vector<uint32_t>(8 * 8, 0x808080));
     WriteXFile("F1.x", {{0.9f, 0.1f, 0.1f, nullptr}});
 }

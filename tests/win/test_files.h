@@ -15,8 +15,8 @@ struct XMaterial {
 // Writes a text .x mesh with one quad (two triangles) per material (one at least), quad i drawn with material i.
 void WriteXFile(const std::string& path, const std::vector<XMaterial>& materials);
 
-// Writes a 24-bit .bmp of one colour (0xRRGGBB).
-void WriteBmp(const std::string& path, int width, int height, uint32_t rgb);
+// Writes a top-down 32-bit .bmp `width` pixels wide of `pixels` (0x00RRGGBB, row by row from the top).
+void WriteBmp(const std::string& path, int width, const std::vector<uint32_t>& pixels);
 
 // Makes a new folder under the temp path the current directory, and writes into it a course (two materials, the
 // first textured with "road.bmp") as crs.x, the texture, and a one-material car as F1.x.
