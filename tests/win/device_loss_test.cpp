@@ -23,9 +23,10 @@ struct LossScript {
     D3DPRESENT_PARAMETERS resetWith;
 } script;
 
+// Removed rather than lost: any failed present leads to TestCooperativeLevel.
 HRESULT WINAPI Present(IDirect3DDevice9* self, const RECT* a, const RECT* b, HWND w, const RGNDATA* r) {
     ++script.presents;
-    if (script.phase != Phase::kFine) return D3DERR_DEVICELOST;
+    if (script.phase != Phase::kFine) return D3DERR_DEVICEREMOVED;
     return methods.Real<decltype(&Present)>(kPresent)(self, a, b, w, r);
 }
 HRESULT WINAPI BeginScene(IDirect3DDevice9* self) {
