@@ -76,10 +76,8 @@ struct DemoRun {
                (more && lstrcmpiA(module.szExePath, (folder + "d3d9.dll").c_str()) == 0) == (d3d9 != nullptr);
     }
 
-    // Starts the program as Start does, without waiting for anything; from a copy named `exe` and in the current
-    // folder `cwd` if given.
-    bool Launch(const std::string& script = "", int fps = 0, const std::string& exe = "vatrel.exe",
-                const std::string& cwd = "") {
+    // Starts the program as Start does, without waiting for anything; from a copy named `exe` if given.
+    bool Launch(const std::string& script = "", int fps = 0, const std::string& exe = "vatrel.exe") {
         SetEnvironmentVariableA("VATREL_PAD_SCRIPT", script.c_str());
         SetEnvironmentVariableA("VATREL_PAD_FPS", fps ? std::to_string(fps).c_str() : nullptr);
         SetEnvironmentVariableA("VATREL_PAD_LOG", "pad.log");
@@ -87,8 +85,8 @@ struct DemoRun {
         std::string command = "\"" + folder + exe + "\"";
         STARTUPINFOA startup = {};
         startup.cb = sizeof(startup);
-        return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                              (cwd.empty() ? folder : cwd).c_str(), &startup, &process);
+        return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                              &process);
     }
 
     // Waits up to timeout for a message box of the program, reads it and dismisses it with OK.

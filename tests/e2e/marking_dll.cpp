@@ -1,5 +1,4 @@
-// A DLL for the runtime check, named d3dx9_43.dll: it exports nothing, and leaves loaded.mark in the current
-// folder when a process loads it.
+// A DLL that exports nothing and leaves loaded.mark in the current folder when a process loads it.
 #include <windows.h>
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {

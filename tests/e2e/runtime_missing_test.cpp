@@ -1,6 +1,6 @@
 // vatrel.exe end to end where it cannot run: on a Windows without the DirectX End-User Runtime, as near as Wine
-// gets (its d3dx9_43 and xinput1_3 switched off for the program alone, each and both; a d3dx9_43.dll lacking its
-// functions), the runtime's DLL planted in the folder it starts from, and without Direct3D.
+// gets (its d3dx9_43 and xinput1_3 switched off for the program alone; a d3dx9_43.dll lacking its functions; one in
+// the current folder alone), and without Direct3D.
 #include <gtest/gtest.h>
 
 #include "demo_run.h"
@@ -19,33 +19,30 @@ static void ExpectBoxesThenOne(DemoRun& run, const std::vector<std::wstring>& te
     EXPECT_EQ(run.Exit(), 1) << "it went on after the boxes";
 }
 
-// The program's own box names what is missing or lacks a function the program calls, and the runtime, before any
-// window. A d3dx9_43.dll that exports nothing and leaves loaded.mark in the current folder when loaded: beside the
-// exe it is loaded; in the folder the program starts from, never.
+// The program's own box names what is missing or lacks a function, and the runtime, before any window. A DLL that
+// marks its loading, as d3dx9_43.dll: loaded beside the exe (and lacking), never from the current folder.
 TEST(DemoWithoutTheDirectXRuntime, NamesTheMissingDllsInItsOwnBoxBeforeAnyWindowAndEndsWithOne) {
     const struct {
+        std::string below;  // the exe's folder below the run's, the program's current one
         std::string exe;
         std::vector<const char*> off;
         std::wstring missing;
-        const char* plantedIn;  // the marking DLL's folder in the run's, the program's current one; null: none
-        bool marks;
-    } cases[] = {{"vatrel_no_xinput.exe", {"xinput1_3"}, L"xinput1_3.dll", nullptr, false},
-                 {"vatrel_no_d3dx.exe", {"d3dx9_43"}, L"d3dx9_43.dll", nullptr, false},
-                 {"vatrel_no_runtime.exe", {"xinput1_3", "d3dx9_43"}, L"d3dx9_43.dll、xinput1_3.dll", nullptr, false},
-                 {"vatrel_lacking_d3dx.exe", {"d3dx9_43"}, L"d3dx9_43.dll", "", true},
-                 {"vatrel_planted_d3dx.exe", {"d3dx9_43"}, L"d3dx9_43.dll", "started_from\\", false}};
+        bool planted;  // the marking DLL in the run's folder
+    } cases[] = {{"", "vatrel_no_xinput.exe", {"xinput1_3"}, L"xinput1_3.dll", false},
+                 {"", "vatrel_no_runtime.exe", {"xinput1_3", "d3dx9_43"}, L"d3dx9_43.dll、xinput1_3.dll", false},
+                 {"", "vatrel_lacking.exe", {"d3dx9_43"}, L"d3dx9_43.dll", true},
+                 {"elsewhere\\", "vatrel_planted.exe", {"d3dx9_43"}, L"d3dx9_43.dll", true}};
     for (const auto& run_case : cases) {
         SCOPED_TRACE(run_case.exe);
-        DemoRun run(run_case.exe.substr(0, run_case.exe.size() - 4), nullptr);
+        DemoRun run(run_case.exe, nullptr);
         for (const char* model : {"crs.x", "F1.x"}) ASSERT_TRUE(DeleteFileA((run.folder + model).c_str()));
-        const std::string cwd = run.folder + (run_case.plantedIn ? run_case.plantedIn : "");
-        CreateDirectoryA(cwd.c_str(), nullptr);
-        DeleteFileA((cwd + "loaded.mark").c_str());
-        if (run_case.plantedIn)
-            CopyFileA((run.bin + "marking\\d3dx9_43.dll").c_str(), (cwd + "d3dx9_43.dll").c_str(), FALSE);
-        // Wine's overrides for the program alone, by its file name: each DLL listed native only, of which the system
-        // has none. (A process takes WINEDLLOVERRIDES not from the environment its parent gives it, but from the one
-        // Wine started with.)
+        CreateDirectoryA((run.folder + "elsewhere").c_str(), nullptr);
+        DeleteFileA((run.folder + "loaded.mark").c_str());
+        if (run_case.planted)
+            CopyFileA((run.bin + "libmarking.dll").c_str(), (run.folder + "d3dx9_43.dll").c_str(), FALSE);
+        // Wine's overrides for the program alone, by its file name: each DLL listed native only, which the system has
+        // not. (A process takes WINEDLLOVERRIDES not from the environment its parent gives it, but from the one Wine
+        // started with.)
         const std::string key = "Software\\Wine\\AppDefaults\\" + run_case.exe + "\\DllOverrides";
         RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
         HKEY overrides = nullptr;
@@ -53,14 +50,14 @@ TEST(DemoWithoutTheDirectXRuntime, NamesTheMissingDllsInItsOwnBoxBeforeAnyWindow
         for (const char* dll : run_case.off)
             RegSetValueExA(overrides, dll, 0, REG_SZ, reinterpret_cast<const BYTE*>("n"), 2);
         RegCloseKey(overrides);
-        ASSERT_TRUE(run.Launch("", 0, run_case.exe, cwd));
+        ASSERT_TRUE(run.Launch("", 0, run_case.below + run_case.exe));
         ASSERT_NE(run.WaitForWindowOf("#32770", kSlowMs), nullptr) << "no box";
         EXPECT_EQ(run.WaitForWindowOf("Vatrel", 0), nullptr) << "a window was made before the box";
         ExpectBoxesThenOne(run,
                            {run_case.missing + L"を読み込めません\nDirectX End-User Runtimeをインストールしてください\n"
                                                L"https://www.microsoft.com/download/details.aspx?id=35"});
-        const bool marked = GetFileAttributesA((cwd + "loaded.mark").c_str()) != INVALID_FILE_ATTRIBUTES;
-        EXPECT_EQ(marked, run_case.marks) << "the DLL's loading is not as its place in the search order says";
+        const bool marked = GetFileAttributesA((run.folder + "loaded.mark").c_str()) != INVALID_FILE_ATTRIBUTES;
+        EXPECT_EQ(marked, run_case.below.empty() && run_case.planted) << "loaded from elsewhere than the exe's folder";
     }
 }
 

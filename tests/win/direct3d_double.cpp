@@ -22,10 +22,9 @@ HRESULT WINAPI LostPresent(IDirect3DDevice9*, const RECT*, const RECT*, HWND, co
 }
 HRESULT WINAPI DriverError(IDirect3DDevice9*) { return D3DERR_DRIVERINTERNALERROR; }
 HRESULT WINAPI NotReset(IDirect3DDevice9*) { return D3DERR_DEVICENOTRESET; }
-// A program that retried would otherwise wait for ever.
+// Quits too: a program that retried would end with 0, not wait for ever.
 HRESULT WINAPI OutOfVideoMemory(IDirect3DDevice9*, D3DPRESENT_PARAMETERS*) {
-    ++Direct3DDouble.resets;
-    if (Direct3DDouble.resets > 1) PostQuitMessage(0);
+    PostQuitMessage(0);
     return D3DERR_OUTOFVIDEOMEMORY;
 }
 
