@@ -30,8 +30,8 @@ TEST(DemoWithoutTheDirectXRuntime, NamesTheMissingDllsInItsOwnBoxBeforeAnyWindow
         bool planted;  // the marking DLL in the run's folder
     } cases[] = {{"", "vatrel_no_xinput.exe", {"xinput1_3"}, L"xinput1_3.dll", false},
                  {"", "vatrel_no_runtime.exe", {"xinput1_3", "d3dx9_43"}, L"d3dx9_43.dll、xinput1_3.dll", false},
-                 {"", "vatrel_lacking.exe", {"d3dx9_43"}, L"d3dx9_43.dll", true},
-                 {"elsewhere\\", "vatrel_planted.exe", {"d3dx9_43"}, L"d3dx9_43.dll", true}};
+                 {"elsewhere\\", "vatrel_planted.exe", {"d3dx9_43"}, L"d3dx9_43.dll", true},
+                 {"", "vatrel_lacking.exe", {"d3dx9_43"}, L"d3dx9_43.dll", true}};
     for (const auto& run_case : cases) {
         SCOPED_TRACE(run_case.exe);
         DemoRun run(run_case.exe, nullptr);
@@ -50,6 +50,11 @@ TEST(DemoWithoutTheDirectXRuntime, NamesTheMissingDllsInItsOwnBoxBeforeAnyWindow
         for (const char* dll : run_case.off)
             RegSetValueExA(overrides, dll, 0, REG_SZ, reinterpret_cast<const BYTE*>("n"), 2);
         RegCloseKey(overrides);
+        // Outside the exe's folder, the current folder is searched before the system's, whose d3dx9_43 would end a
+        // search that reached it first (Windows' unsafe order, where SafeDllSearchMode is 0; read as a program starts).
+        const DWORD safeSearch = run_case.below.empty();
+        RegSetKeyValueA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager", "SafeDllSearchMode",
+                        REG_DWORD, &safeSearch, sizeof(safeSearch));
         ASSERT_TRUE(run.Launch("", 0, run_case.below + run_case.exe));
         ASSERT_NE(run.WaitForWindowOf("#32770", kSlowMs), nullptr) << "no box";
         EXPECT_EQ(run.WaitForWindowOf("Vatrel", 0), nullptr) << "a window was made before the box";
