@@ -41,8 +41,7 @@ TEST(DemoWithoutTheDirectXRuntime, NamesTheMissingDllsInItsOwnBoxBeforeAnyWindow
         if (run_case.planted)
             CopyFileA((run.bin + "libmarking.dll").c_str(), (run.folder + "d3dx9_43.dll").c_str(), FALSE);
         // Wine's overrides for the program alone, by its file name: each DLL listed native only, which the system has
-        // not. (A process takes WINEDLLOVERRIDES not from the environment its parent gives it, but from the one Wine
-        // started with.)
+        // not. (WINEDLLOVERRIDES would reach a process only from Wine's own start.)
         const std::string key = "Software\\Wine\\AppDefaults\\" + run_case.exe + "\\DllOverrides";
         RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
         HKEY overrides = nullptr;
