@@ -51,6 +51,8 @@ TEST(Startup, AFailedStartShowsItsBoxesNeverReachesTheLoopHoldsNothingAndEndsWit
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, L"");
     EXPECT_EQ(boxes[0].text, L"Direct3Dの作成に失敗しました");
+    EXPECT_EQ(boxes[0].buttons, std::vector<int>{IDOK});
+    EXPECT_FALSE(boxes[0].icon);
     EXPECT_EQ(polls, 0);
     EXPECT_TRUE(!pD3D && !pd3dDevice && !models[kCourseModel].pMesh && !models[kCarModel].pMesh);
     EXPECT_EQ(RunWinMain(Direct3DScript::kRefuseBoth), 1);  // which checks that Direct3D was released
