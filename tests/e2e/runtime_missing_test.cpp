@@ -1,6 +1,5 @@
-// vatrel.exe end to end where it cannot run: on a Windows without the DirectX End-User Runtime, as near as Wine
-// gets (its d3dx9_43 and xinput1_3 switched off for the program alone; a d3dx9_43.dll lacking its functions; one in
-// the current folder alone), and without Direct3D.
+// vatrel.exe end to end where it cannot run: without the DirectX End-User Runtime, as near as Wine gets (its DLLs
+// off for the program alone; a d3dx9_43.dll lacking its functions, or in the current folder alone), and no Direct3D.
 #include <gtest/gtest.h>
 
 #include "demo_run.h"

@@ -60,8 +60,7 @@ TEST(Startup, AFailedStartShowsItsBoxesNeverReachesTheLoopHoldsNothingAndEndsWit
     EXPECT_TRUE(polls == 0 && !pD3D && !pd3dDevice && !models[kCourseModel].pMesh);
 }
 
-// A device lost for good: after the first frame it answers a driver error where a reset would follow, or refuses the
-// reset for want of video memory, which no retry mends.
+// A device lost for good after the first frame: a driver error where a reset would follow, or a reset short of memory.
 TEST(Startup, ADeviceFailedForGoodShowsTheDeviceBoxReleasesEverythingAndEndsWithOne) {
     for (Direct3DScript script : {Direct3DScript::kDriverError, Direct3DScript::kResetRefused}) {
         SCOPED_TRACE(int(script));
