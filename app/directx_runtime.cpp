@@ -6,6 +6,7 @@
 #include <delayimp.h>  // after windows.h, which it needs
 
 #include <string>
+#include <vector>
 
 #include "message_box.h"
 #include "messages.h"
@@ -29,22 +30,44 @@ T* InImage(ULONGLONG rva) {
     return reinterpret_cast<T*>(reinterpret_cast<ULONG_PTR>(&__ImageBase) + rva);
 }
 
-// Writes each imported function's address into its slot and the module into the table, as the
-// delay-load helper would at each first call; false when the DLL lacks a function.
-bool BindImports(const ImgDelayDescr& imports, HMODULE dll) {
-    const auto* name = InImage<const IMAGE_THUNK_DATA>(imports.rvaINT);
-    auto* slot = InImage<IMAGE_THUNK_DATA>(imports.rvaIAT);
-    for (; name->u1.AddressOfData != 0; ++name, ++slot) {
+// Runs write with the bytes [at, at + size) writable, then gives their pages back the protection they had.
+// The image's own sections may be read-only (binutils 2.44 maps the import tables so), as an import
+// table is to the loader, which lifts the protection for the binding in the same way.
+template <typename Write>
+bool WriteProtected(void* at, SIZE_T size, Write write) {
+    DWORD protection = 0;
+    if (!VirtualProtect(at, size, PAGE_READWRITE, &protection)) return false;
+    write();
+    DWORD lifted = 0;
+    return VirtualProtect(at, size, protection, &lifted) != 0;
+}
+
+// Finds the address of each function the table names, in its order; false when the DLL lacks one.
+bool FindImports(const ImgDelayDescr& imports, HMODULE dll, std::vector<ULONG_PTR>& functions) {
+    for (const auto* name = InImage<const IMAGE_THUNK_DATA>(imports.rvaINT); name->u1.AddressOfData != 0; ++name) {
         const ULONGLONG entry = name->u1.AddressOfData;
         const FARPROC function =
             IMAGE_SNAP_BY_ORDINAL(entry)
                 ? GetProcAddress(dll, MAKEINTRESOURCEA(IMAGE_ORDINAL(entry)))
                 : GetProcAddress(dll, reinterpret_cast<const char*>(InImage<IMAGE_IMPORT_BY_NAME>(entry)->Name));
         if (function == nullptr) return false;
-        slot->u1.Function = reinterpret_cast<ULONG_PTR>(function);
+        functions.push_back(reinterpret_cast<ULONG_PTR>(function));
     }
-    *InImage<HMODULE>(imports.rvaHmod) = dll;
     return true;
+}
+
+// Writes each imported function's address into its slot and the module into the table, as the
+// delay-load helper would at each first call; false when the DLL lacks a function (no slot written).
+bool BindImports(const ImgDelayDescr& imports, HMODULE dll) {
+    std::vector<ULONG_PTR> functions;
+    if (!FindImports(imports, dll, functions)) return false;
+    auto* slots = InImage<IMAGE_THUNK_DATA>(imports.rvaIAT);
+    auto* module = InImage<HMODULE>(imports.rvaHmod);
+    return WriteProtected(slots, functions.size() * sizeof(*slots),
+                          [&] {
+                              for (size_t i = 0; i < functions.size(); ++i) slots[i].u1.Function = functions[i];
+                          }) &&
+           WriteProtected(module, sizeof(*module), [&] { *module = dll; });
 }
 
 bool LoadAndBind(const RuntimeDll& dll) {

@@ -72,11 +72,14 @@ if(WIN32)
 endif()
 
 # Adds a GoogleTest executable as one CTest test: sanitized on the host, run
-# under Wine (the crosscompiling emulator) on win64.
+# under Wine (the crosscompiling emulator) on win64. MAIN: the library with its main (GoogleTest's).
 function(vatrel_add_test name)
-    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(T "" "MAIN" "SOURCES;LIBS" ${ARGN})
+    if(NOT T_MAIN)
+        set(T_MAIN vatrel_gtest_main)
+    endif()
     add_executable(${name} ${T_SOURCES})
-    target_link_libraries(${name} PRIVATE ${T_LIBS} vatrel_gtest_main)
+    target_link_libraries(${name} PRIVATE ${T_LIBS} ${T_MAIN})
     vatrel_warnings(${name})
     vatrel_sanitize(${name})
     add_test(NAME ${name} COMMAND ${name})

@@ -16,6 +16,19 @@ WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 SESSION_FILE="$WINEPREFIX.session"
 
+# Makes the prefix or brings it up to date (run inside a session), then sets what every run in it relies
+# on, whichever Wine made it:
+# - no debugger on a crash: an unhandled exception ends the program at once with its status, after
+#   Wine's line saying what it was and where; the debugger it would start instead waits, holding the
+#   run's output open;
+# - the window frame of Wine 8 (a caption 18 pixels high; Wine 10's is taller), so that an 800 x 600
+#   window has the same 792 x 573 client area, and so the same picture, on every Wine.
+prepare_prefix() {
+    "$WINE" wineboot.exe -u >/dev/null 2>&1
+    "$WINE" reg.exe add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1
+    "$WINE" reg.exe add 'HKCU\Control Panel\Desktop\WindowMetrics' /v CaptionHeight /d 18 /f >/dev/null 2>&1
+}
+
 # Succeeds while process PID exists and has not ended (a zombie has).
 running() {
     [ -n "$1" ] && kill -0 "$1" 2>/dev/null && [ "$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -c1)" != Z ]

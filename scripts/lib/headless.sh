@@ -19,7 +19,7 @@ start_session() {
     end_stray_server
     [ -d "$WINEPREFIX" ] || echo "$me: preparing the Wine prefix $WINEPREFIX (once)"
     open_session $$ || fail "the Wine session did not start"
-    "$WINE" wineboot.exe -u >/dev/null 2>&1
+    prepare_prefix
     # boxwatch reports every message box of the prefix as one line, and dismisses it.
     BOXES="$WINEPREFIX.boxes"
     : >"$BOXES"
@@ -56,8 +56,9 @@ start_program() {
     cp "$build/bin/scriptpad/xinput1_3.dll" "$_folder/" || fail "the scripted pad is not built"
     PAD_LOG="$_folder/pad.log"
     rm -f "$PAD_LOG"
+    PROGRAM_ERR="$_folder/wine.err"
     (cd "$_folder" && VATREL_PAD_SCRIPT="$_script" VATREL_PAD_FPS="$_fps" VATREL_PAD_LOG=pad.log \
-        exec "$WINE" "$PROGRAM_EXE" >/dev/null 2>&1 </dev/null) &
+        exec "$WINE" "$PROGRAM_EXE" >/dev/null 2>"$PROGRAM_ERR" </dev/null) &
     PROGRAM_PID=$!
     HEADLESS_PIDS="$HEADLESS_PIDS $PROGRAM_PID"
 }
@@ -71,6 +72,15 @@ program_running() {
     running "$PROGRAM_PID"
 }
 
+# Fails saying that the program ended WHEN, with its exit status and, if it crashed, Wine's line on
+# what and where.
+fail_ended() {
+    wait "$PROGRAM_PID"
+    _status=$?
+    _crash=$(grep -m1 -E 'Unhandled|Unimplemented|Assertion failed' "$PROGRAM_ERR" 2>/dev/null | sed 's/, starting debugger.*//')
+    fail "$PROGRAM_EXE ended $1 with exit status $_status${_crash:+; it crashed: $_crash}"
+}
+
 # Waits until the program has drawn FRAMES frames; fails on a message box, on
 # the program's end, or when no frame came for a minute. Calls the function
 # named PROGRESS (if any) about once a second.
@@ -81,7 +91,7 @@ wait_for_frames() {
         check_boxes
         _now=$(frames_logged)
         [ "$_now" -ge "$_want" ] && return 0
-        program_running || fail "the program ended after $_now frames"
+        program_running || fail_ended "after $_now frames"
         if [ "$_now" -ne "$_last" ]; then
             _last=$_now _still=0
         else
@@ -104,7 +114,7 @@ window_of() {
         check_boxes
         _window=$(xdotool search --onlyvisible --name "^$_title\$" 2>/dev/null | head -n1)
         [ -n "$_window" ] && { echo "$_window"; return 0; }
-        program_running || fail "the program ended before its window appeared"
+        program_running || fail_ended "before its window appeared"
         _tries=$((_tries + 1))
         [ $_tries -ge 1200 ] && fail "no window \"$_title\" after two minutes"
         sleep 0.1

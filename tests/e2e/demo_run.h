@@ -123,6 +123,24 @@ struct DemoRun {
                              height ? height : client.bottom - top);
     }
 
+    // What `grab` returns once the picture stands still: grabs are taken until two agree with at least
+    // two frames presented between them (by the scripted pad's log; 200 ms without it), so that neither
+    // a present half done nor a frame slower than a fixed pause (a busy machine) passes for it; empty
+    // when none agree within kSlowMs.
+    template <typename Grab>
+    Pixels Steady(Grab grab) {
+        Pixels last = grab();
+        for (const ULONGLONG deadline = GetTickCount64() + kSlowMs; GetTickCount64() < deadline;) {
+            const int frames = FramesLogged();
+            if (frames == 0) Sleep(200);
+            if (frames > 0 && !WaitForFrames(frames + 2)) return {};
+            Pixels next = grab();
+            if (next == last) return next;
+            last = std::move(next);
+        }
+        return {};
+    }
+
     // The most lines matched at once by captures of the overlay until all match or timeout passes.
     int WaitForOverlay(const OverlayLines& lines, DWORD timeout) {
         int best = 0;

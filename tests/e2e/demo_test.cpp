@@ -14,9 +14,7 @@ TEST(Demo, AMissingCourseIsOneBoxThenTheCarAloneOnGreyAndClosingEndsWithZero) {
     EXPECT_EQ(box.text, L"Xファイルの読み込みに失敗しました");
     EXPECT_EQ(run.WaitForOverlay(OverlayAfter(0), kSlowMs), kOverlayLineCount);
     // Below the overlay, once two grabs agree (the car stands): the car's red body, no green ground, the cleared grey.
-    Pixels shown, again = run.Capture(kOverlayHeight, 0);
-    for (int grab = 0; grab < 20 && shown != again; ++grab, Sleep(100))
-        shown = std::exchange(again, run.Capture(kOverlayHeight, 0));
+    const Pixels shown = run.Steady([&] { return run.Capture(kOverlayHeight, 0); });
     int car = 0, grass = 0, clear = 0;
     for (uint32_t p : shown) {
         const uint32_t r = p >> 16, g = (p >> 8) & 0xFF, b = p & 0xFF;

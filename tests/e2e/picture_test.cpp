@@ -52,9 +52,8 @@ TEST(DemoPicture, AtEachStillsPlateTheWindowShowsThatStill) {
         POINT at = {-100, -100};  // the client area's top left in the grab
         ClientToScreen(run.window, &at);
         ASSERT_TRUE(run.WaitForFrames(still.plate + 30));
-        Pixels got, again = CaptureScreen(100, 100, 800, 600);
-        for (int grab = 0; grab < 20 && got != again; ++grab, Sleep(100))
-            got = std::exchange(again, CaptureScreen(100, 100, 800, 600));
+        const Pixels got = run.Steady([] { return CaptureScreen(100, 100, 800, 600); });
+        ASSERT_FALSE(got.empty()) << "the picture never stood still";
         const std::string reference = STILLS_DIR "shot-" + std::string(still.name) + ".bmp";
         HBITMAP bitmap = HBITMAP(LoadImageA(nullptr, reference.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
         BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), 800, -600, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};

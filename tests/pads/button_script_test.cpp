@@ -12,7 +12,7 @@ TEST(ButtonScript, EachFrameGetsItsRunsStepAndAScriptThatDoesNotParseLeavesNoRun
     for (int i = 0; i < 8; ++i) EXPECT_EQ("A-X"[int(StepAtFrame(runs, frames[i]))], steps[i]) << "frame " << frames[i];
     for (const char* script :
          {"A", "B3", "A1,,A2", "A1,", "a5", "A-1", "A 5", "A+5", "A2147483648", "A2147483647,-1", "X\x7F"}) {
-        runs = {{ButtonStep::kHeld, 1}};
+        runs.assign(1, ButtonRun{ButtonStep::kHeld, 1});  // a run the refusal must clear
         EXPECT_FALSE(ParseButtonScript(script, ScriptGrammar::kHeldReleasedUnplugged, runs, error)) << script;
         EXPECT_TRUE(runs.empty() && !error.empty() && error.find('\n') == std::string::npos) << script << ": " << error;
     }
