@@ -71,7 +71,9 @@ bool BindImports(const ImgDelayDescr& imports, HMODULE dll) {
 }
 
 bool LoadAndBind(const RuntimeDll& dll) {
-    const HMODULE module = LoadLibraryA(dll.name);  // never freed: the slots point into it
+    // The program's folder (a stand-in pad there comes first), then the system's: never the current folder
+    // or PATH, where anyone may have left a DLL of the name. Never freed: the slots point into it.
+    const HMODULE module = LoadLibraryExA(dll.name, nullptr, LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
     return module != nullptr && BindImports(dll.imports, module);
 }
 

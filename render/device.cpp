@@ -96,14 +96,21 @@ void ReleaseOverlaySurface() {
 
 // A reset refuses while a default-pool object lives, so the overlay surface goes first. A device
 // whose reset failed may be asked nothing but another reset, so the fixed render states (which a
-// reset clears) and the surface come back only after a reset that succeeded.
-bool ResetDevice() {
+// reset clears) and the surface come back only after a reset that succeeded. Reset's answer.
+HRESULT ResetDevice() {
     ReleaseOverlaySurface();
     D3DPRESENT_PARAMETERS d3dpp = presentParameters;
-    if (FAILED(pd3dDevice->Reset(&d3dpp))) return false;
+    const HRESULT hr = pd3dDevice->Reset(&d3dpp);
+    if (FAILED(hr)) return hr;
     SetFixedRenderStates();
     CreateOverlaySurface();
-    return true;
+    return hr;
+}
+
+// The device-failure box: the program must end.
+DeviceStatus Failed() {
+    ShowMessage(kMsgDeviceFailed, nullptr);
+    return DeviceStatus::kFailed;
 }
 
 }  // namespace
@@ -133,12 +140,15 @@ DeviceStatus CheckDevice() {
     switch (pd3dDevice->TestCooperativeLevel()) {
     case D3D_OK: break;
     case D3DERR_DEVICELOST: return DeviceStatus::kLost;
-    case D3DERR_DEVICENOTRESET:
-        if (!ResetDevice()) return DeviceStatus::kLost;
+    case D3DERR_DEVICENOTRESET: {
+        // Lost again before the reset: try later. Any other refusal (a driver error, no video memory, an
+        // invalid call) no wait can mend.
+        const HRESULT hr = ResetDevice();
+        if (hr == D3DERR_DEVICELOST) return DeviceStatus::kLost;
+        if (FAILED(hr)) return Failed();
         break;
-    default:  // a driver error: no reset will bring it back
-        ShowMessage(kMsgDeviceFailed, nullptr);
-        return DeviceStatus::kFailed;
+    }
+    default: return Failed();  // a driver error: no reset will bring it back
     }
     bDeviceLost = false;
     return DeviceStatus::kReady;

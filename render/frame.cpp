@@ -63,7 +63,8 @@ void RenderFrame(HDC hdc) {
         pd3dDevice->EndScene();
         linesInFrame = linesOnSurface && CopyIntoBackBuffer(boxes);
     }
-    if (pd3dDevice->Present(nullptr, nullptr, nullptr, nullptr) == D3DERR_DEVICELOST) {
+    // Lost, removed or a driver error: TestCooperativeLevel tells which at the next frame.
+    if (FAILED(pd3dDevice->Present(nullptr, nullptr, nullptr, nullptr))) {
         bDeviceLost = true;
         return;
     }

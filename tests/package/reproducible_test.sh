@@ -1,8 +1,8 @@
 #!/bin/sh
 # The sources copied into two folders and packaged in each (scripts/package, no
 # compiler cache, so both compile for real) give the same vatrel.exe and zip,
-# byte for byte; the zip holds the program, the keyboard pad, both notes and
-# every model and texture.
+# byte for byte; the zip holds the program, the keyboard pad, both notes, the
+# licence and every model and texture.
 #
 #   reproducible_test.sh SOURCE_DIR VERSION
 set -u
@@ -34,7 +34,7 @@ cmp "$one/build/win64/bin/vatrel.exe" "$two/build/win64/bin/vatrel.exe" || fail 
 cmp "$one/$zip" "$two/$zip" || fail "the zip differs"
 
 expected=$({ cd "$src/assets" && ls -- *.x *.bmp &&
-    printf '%s\n' README.txt vatrel.exe keypad/README.txt keypad/xinput1_3.dll; } |
+    printf '%s\n' LICENSE.txt README.txt vatrel.exe keypad/README.txt keypad/xinput1_3.dll; } |
     sed "s|^|vatrel-$version-win64/|" | LC_ALL=C sort)
 listed=$(unzip -Z1 "$one/$zip" | LC_ALL=C sort)
 [ "$listed" = "$expected" ] || fail "the zip holds $(echo $listed), not $(echo $expected)"

@@ -21,6 +21,12 @@ HRESULT WINAPI LostPresent(IDirect3DDevice9*, const RECT*, const RECT*, HWND, co
     return D3DERR_DEVICELOST;
 }
 HRESULT WINAPI DriverError(IDirect3DDevice9*) { return D3DERR_DRIVERINTERNALERROR; }
+HRESULT WINAPI NotReset(IDirect3DDevice9*) { return D3DERR_DEVICENOTRESET; }
+// Quits too: a program that retried would end with 0, not wait for ever.
+HRESULT WINAPI OutOfVideoMemory(IDirect3DDevice9*, D3DPRESENT_PARAMETERS*) {
+    PostQuitMessage(0);
+    return D3DERR_OUTOFVIDEOMEMORY;
+}
 
 HRESULT WINAPI ScriptedCreateDevice(IDirect3D9* self, UINT adapter, D3DDEVTYPE type, HWND window, DWORD flags,
                                     D3DPRESENT_PARAMETERS* pp, IDirect3DDevice9** device) {
@@ -36,10 +42,11 @@ HRESULT WINAPI ScriptedCreateDevice(IDirect3D9* self, UINT adapter, D3DDEVTYPE t
     } else {
         hr = realCreateDevice(self, adapter, type, window, flags, pp, device);
     }
-    if (script == Direct3DScript::kDriverError && SUCCEEDED(hr)) {
+    if ((script == Direct3DScript::kDriverError || script == Direct3DScript::kResetRefused) && SUCCEEDED(hr)) {
         deviceMethods.Install(*device);
         deviceMethods.Replace(kPresent, &LostPresent);
-        deviceMethods.Replace(kTestCooperativeLevel, &DriverError);
+        deviceMethods.Replace(kTestCooperativeLevel, script == Direct3DScript::kDriverError ? &DriverError : &NotReset);
+        deviceMethods.Replace(kReset, &OutOfVideoMemory);
         (*device)->AddRef();
         Direct3DDouble.device = *device;
     }

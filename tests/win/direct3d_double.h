@@ -8,8 +8,9 @@
 // kReal: the real object, untouched. kNoDirect3D: Direct3DCreate9 returns null. Otherwise the real object, whose
 // CreateDevice refuses D3DDEVTYPE_HAL (kRefuseHal) or every type (kRefuseBoth); a refusal fills in the record's back
 // buffer size and format first, as a device being made does. With kDriverError it makes the real device, whose presents
-// then report it lost and whose TestCooperativeLevel answers D3DERR_DRIVERINTERNALERROR.
-enum class Direct3DScript { kReal, kNoDirect3D, kRefuseHal, kRefuseBoth, kDriverError };
+// then report it lost and whose TestCooperativeLevel answers D3DERR_DRIVERINTERNALERROR; with kResetRefused, answers
+// D3DERR_DEVICENOTRESET, and Reset D3DERR_OUTOFVIDEOMEMORY, posting the quit message.
+enum class Direct3DScript { kReal, kNoDirect3D, kRefuseHal, kRefuseBoth, kDriverError, kResetRefused };
 
 // One CreateDevice call: its device type, the record it was given and the record as it left it.
 struct DeviceCall {

@@ -64,14 +64,17 @@ TEST(Startup, AFailedStart) {
     ExpectNothingHeld();
 }
 
-// A device lost for good: after the first frame it answers a driver error where a reset would follow. Its box,
-// everything released, and exit status 1.
-TEST(Startup, ADriverError) {
-    EXPECT_EQ(RunWinMain(Direct3DScript::kDriverError), 1);  // which checks that everything was released
-    const std::vector<CapturedBox> boxes = TakeCapturedBoxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].caption, DefaultBoxCaption());
-    EXPECT_EQ(boxes[0].text, L"DIRECT3Dデバイスの作成に失敗しました");
-    EXPECT_EQ(polls, 4) << "not one frame, then the end";
-    ExpectNothingHeld();
+// A device lost for good after the first frame: a driver error where a reset would follow, or a reset short of memory.
+// Its box, everything released, and exit status 1.
+TEST(Startup, ADeviceFailedForGood) {
+    for (Direct3DScript script : {Direct3DScript::kDriverError, Direct3DScript::kResetRefused}) {
+        SCOPED_TRACE(int(script));
+        EXPECT_EQ(RunWinMain(script), 1);  // which checks that everything was released
+        const std::vector<CapturedBox> boxes = TakeCapturedBoxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].caption, DefaultBoxCaption());
+        EXPECT_EQ(boxes[0].text, L"DIRECT3Dデバイスの作成に失敗しました");
+        EXPECT_EQ(polls, 4) << "not one frame, then the end";
+        ExpectNothingHeld();
+    }
 }
