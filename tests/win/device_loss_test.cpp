@@ -95,7 +95,7 @@ TEST_F(DeviceLossTest, LostThenReset) {
     ASSERT_EQ(script.presents, 1);
     EXPECT_EQ(script.surfacesMade, 0) << "a frame made a surface of its own";
     D3DPRESENT_PARAMETERS made = HeldPresentParameters();
-    // The program names no device window (the focus window serves), which Wine 10's device reports in its place.
+    // The device window: none named, the focus window, which a device may report or write back in its place.
     made.hDeviceWindow = nullptr;
     MeshModel loaded[2];
     std::memcpy(loaded, models, sizeof(loaded));
@@ -115,6 +115,7 @@ TEST_F(DeviceLossTest, LostThenReset) {
     RunFrame(dc);
     EXPECT_FALSE(bDeviceLost);
     EXPECT_EQ(script.resets, 1);
+    script.resetWith.hDeviceWindow = nullptr;
     EXPECT_EQ(PresentFields(script.resetWith), PresentFields(made)) << "Reset with other parameters";
     EXPECT_EQ(script.surfaceAtReset, nullptr) << "the overlay surface lived on into the reset";
     EXPECT_EQ(script.scenes, 4);
