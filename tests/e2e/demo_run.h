@@ -164,7 +164,6 @@ struct DemoRun {
         return best;
     }
 
-    // Waits up to 10 s for the program to end, after sending it Escape if asked: its exit code, else -1.
     int32_t Exit(bool escape = false) {
         if (escape) PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
         DWORD code = DWORD(-1);

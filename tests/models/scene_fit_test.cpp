@@ -1,6 +1,6 @@
 // The models' faces placed as the scene places them: at every plate of the lap
 // the road lies under the whole car, level, with room above it and running on
-// straight ahead; and the car stands wholly in view, below the road ahead.
+// straight ahead. (The car as the camera shows it: the picture test.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -46,26 +46,6 @@ Point PlacedCourse(const DriveStateData& s, Point p) {
 
 Point PlacedCar(const DriveStateData& s, Point p) {
     return TurnedAndScaled(s.fCarRotX, s.fCarRotY, s.fCarRotZ, kCarScale, p);
-}
-
-Point Sub(Point a, Point b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-float Dot(Point a, Point b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Point Cross(Point a, Point b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-Point Unit(Point a) {
-    const float l = std::sqrt(Dot(a, a));
-    return {a.x / l, a.y / l, a.z / l};
-}
-
-// Where the car's camera shows p: x and y on the screen (-1..1 in view), z its depth.
-Point OnScreen(Point p) {
-    const ViewSettingsData& v = ViewSettings;
-    const Point eye = {v.fCamX, v.fCamY, v.fCamZ};
-    const ViewPoint lookat = LookatPoint(v);
-    const Point forward = Unit(Sub({lookat.x, lookat.y, lookat.z}, eye));
-    const Point side = Unit(Cross({kCarUpVec.x, kCarUpVec.y, kCarUpVec.z}, forward));
-    const Point d = Sub(TurnedZ(v.fCamBank, TurnedX(v.fCamPitch, TurnedY(v.fCamHeading, p))), eye);
-    const float depth = Dot(d, forward), y_scale = 1.0f / std::tan(FieldOfViewY(v) / 2.0f);
-    return {Dot(d, side) * y_scale / kAspectRatio / depth, Dot(d, Cross(forward, side)) * y_scale / depth, depth};
 }
 
 struct Triangle {
@@ -117,26 +97,17 @@ std::vector<Triangle> NearbyTriangles(const CourseModel& course, const DriveStat
     return out;
 }
 
-TEST(SceneFit, CarInViewAndOnTheRoadAtEveryPlate) {
+TEST(SceneFit, CarOnTheRoadAtEveryPlate) {
     const CourseModel course = BuildCourseModel(CourseTable);
     const Mesh car = BuildCarModel().mesh;
     DriveStateData s = kDriveStart;
     NormaliseDrive(s);
     Point low{1e9f, 1e9f, 1e9f}, high{-1e9f, -1e9f, -1e9f};  // the car's box as drawn
-    float widest = 0, lowest = 1, highest = -1;              // and on the screen
     for (const Vertex& v : car.vertices) {
-        const Point p = PlacedCar(s, ToPoint(v.pos)), seen = OnScreen(p);
+        const Point p = PlacedCar(s, ToPoint(v.pos));
         low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
         high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
-        ASSERT_GT(seen.z, kNearPlane * 1.05f) << "the near plane cuts the car";
-        widest = std::max(widest, std::fabs(seen.x));
-        lowest = std::min(lowest, seen.y);
-        highest = std::max(highest, seen.y);
     }
-    EXPECT_LT(widest, 0.9f) << "the car is cut at the sides";
-    EXPECT_GT(widest, 0.2f) << "the car is too small to read";
-    EXPECT_GT(lowest, -0.95f) << "the car is cut at the bottom";
-    EXPECT_LT(highest, 0.0f) << "the car covers the middle of the view, where the road ahead runs";
     EXPECT_NEAR(low.y, 0.0f, 1e-6f) << "the car's wheels must rest on y = 0, where the road is";
 
     for (int plate = 0; plate <= kPlateCount; ++plate) {

@@ -1,5 +1,4 @@
-// The window class as registered, and the frame's pad polling, drive step and drawing on the real device,
-// with XInputGetState replaced at link time.
+// The frame's pad polling, drive step and drawing on the real device, with XInputGetState replaced at link time.
 
 #include <string>
 
@@ -8,7 +7,6 @@
 #include "frame_loop.h"
 #include "gamepad.h"
 #include "method_table.h"
-#include "window.h"
 
 namespace {
 
@@ -26,29 +24,11 @@ XINPUT_STATE FakeState(DWORD slot) {
 
 }  // namespace
 
-// A poll of a controller not connected fails and leaves the record as it was.
 extern "C" DWORD WINAPI XInputGetState(DWORD slot, XINPUT_STATE* state) {
     ++polls[slot & 3];
     if (fakePads[slot & 3] == kUnplugged) return ERROR_DEVICE_NOT_CONNECTED;
     *state = FakeState(slot & 3);
     return ERROR_SUCCESS;
-}
-
-// Redrawn on resize, the stock icon and arrow, and the black brush: what the window shows until the first frame.
-TEST(WindowClass, AsRegistered) {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    const HWND window = CreateMainWindow(instance);
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof(wc);
-    ASSERT_TRUE(GetClassInfoExA(instance, "Vatrel", &wc));
-    EXPECT_EQ(wc.style, UINT(CS_HREDRAW | CS_VREDRAW));
-    EXPECT_EQ(wc.hIcon, LoadIconA(nullptr, IDI_APPLICATION));
-    EXPECT_EQ(wc.hIconSm, wc.hIcon);
-    EXPECT_EQ(wc.hCursor, LoadCursorA(nullptr, IDC_ARROW));
-    EXPECT_EQ(GetClassLongPtrA(window, GCLP_HBRBACKGROUND), LONG_PTR(GetStockObject(BLACK_BRUSH)));
-    DestroyWindow(window);
-    for (MSG quit; PeekMessageA(&quit, nullptr, 0, 0, PM_REMOVE);) {
-    }
 }
 
 // Four controllers in states of their own: each frame asks every slot once, each slot's record holds its own

@@ -31,7 +31,6 @@ inline D3DPRESENT_PARAMETERS HeldPresentParameters() {
     return held;
 }
 
-// A shown 800 x 600 window at (100, 100) with the default window procedure; the caller destroys it.
 inline HWND CreateTestWindow() {
     WNDCLASSA wc = {0,       DefWindowProcA, 0,       0,       GetModuleHandleA(nullptr),
                     nullptr, nullptr,        nullptr, nullptr, "VatrelTestWindow"};
@@ -40,7 +39,6 @@ inline HWND CreateTestWindow() {
                            nullptr, wc.hInstance, nullptr);
 }
 
-// The program holds no Direct3D object, no device and no model.
 inline void ExpectNothingHeld() {
     EXPECT_EQ(pD3D, nullptr);
     EXPECT_EQ(pd3dDevice, nullptr);
@@ -63,8 +61,7 @@ inline void ExpectCleanupToReleaseEverything() {
     EXPECT_EQ(direct3DLeft, 0u);
 }
 
-// SetUp: a fresh folder with the demo models, a test window and its DC, InitD3D without a box and the drive state
-// reset. TearDown: Cleanup, the DC released, the window destroyed.
+// The real device on a test window, started without a box in a fresh folder of demo models.
 struct DeviceTest : ::testing::Test {
     HWND window = nullptr;
     HDC dc = nullptr;

@@ -25,5 +25,4 @@ struct Direct3DDoubleRecord {
     std::vector<DeviceCall> deviceCalls;  // each CreateDevice it refused or passed on
 };
 
-// Set the script before the code under test runs; read what happened after.
 extern Direct3DDoubleRecord Direct3DDouble;

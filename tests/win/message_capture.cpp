@@ -1,4 +1,3 @@
-// Test support: message boxes found by a thread CBT hook, read once filled in, and ended before they show.
 #include "message_capture.h"
 
 namespace {

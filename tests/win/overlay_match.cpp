@@ -1,4 +1,3 @@
-// Test support: expected overlay lines and their comparison with captured pixels.
 #include "overlay_match.h"
 
 #include <algorithm>

@@ -35,14 +35,12 @@ struct Canvas {
     uint32_t* bits;
 };
 
-// The width x height rectangle of the screen at (x, y).
 Pixels CaptureScreen(int x, int y, int width, int height);
 
 // How many of `lines` an overlay area holds as a fresh DC's TextOutA draws them. Glyph edges are left
 // out: text on the window is smoothed by another path than in a memory DC.
 int MatchingLines(const Pixels& shown, const OverlayLines& lines);
 
-// How far two 0x00RRGGBB pixels are apart: the largest difference of a channel.
 int ChannelDistance(uint32_t a, uint32_t b);
 
 // The back buffer as 0x00RRGGBB, row by row, read through a system-memory copy; its width goes to *width.

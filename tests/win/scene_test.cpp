@@ -37,16 +37,11 @@ void ExpectTransform(D3DTRANSFORMSTATETYPE which, const D3DXMATRIX& expected, co
 // the car first; the view turns the world the same way before the look-at; the course's camera takes the up
 // vector given, the car's stays upright.
 TEST_F(SceneTest, TransformsOfTheRecordGiven) {
-    // The camera at (0.5, 2, -3) turned by (0.4, -0.3, 0.25), the course scaled by 2.5, a view of pi / 3, a light
-    // along (0.5, -1.5, 0.25) and the course's camera's up (0.2, 1, 0.1).
     const ViewSettingsData v = {0.5f, 2.0f, -3.0f, 0.4f,  -0.3f, 0.25f, 2.5f,
                                 3.0f, 0.5f, -1.5f, 0.25f, 0.2f,  1.0f,  0.1f};
     const D3DXMATRIX turn = Turn(0.4f, -0.3f, 0.25f);
     const D3DXVECTOR3 eye = {0.5f, 2.0f, -3.0f}, target = {0.5f, 1.0f, 0.0f}, up = {0, 1, 0}, crsUp = {0.2f, 1, 0.1f};
-    // A square view from 1 to 100.
     const D3DXMATRIX projection = M(D3DXMatrixPerspectiveFovLH, 3.14159265f / 3, 1.0f, 1.0f, 100.0f);
-    // The floats the draws read: the course turned (0.3, 1.1, -0.7) and moved (1, 2, -3), the car turned (-0.2, 0.5,
-    // 0.4).
     DriveState = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.3f, 1.1f, -0.7f, 0, 0, 0, -0.2f, 0.5f, 0.4f, 1.0f, 2.0f, -3.0f};
     pd3dDevice->BeginScene();
     DrawCourseWith(&models[kCourseModel], v);

@@ -19,7 +19,6 @@ namespace {
 
 int polls = 0;
 
-// WinMain in a folder of demo models; the window it leaves behind is destroyed.
 int RunWinMain(Direct3DScript script) {
     Direct3DDouble = Direct3DDoubleRecord();
     Direct3DDouble.script = script;

@@ -1,4 +1,3 @@
-// Test support: folders, .x meshes and .bmp textures written at run time.
 #include "test_files.h"
 
 #include <windows.h>
