@@ -16,8 +16,8 @@ WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 SESSION_FILE="$WINEPREFIX.session"
 
-# Makes the prefix or brings it up to date (run inside a session), then sets what every run in it relies
-# on, whichever Wine made it:
+# Makes the prefix or brings it up to date (on the session's display or the desktop's), then sets what
+# every run in it relies on, whichever Wine made it:
 # - no debugger on a crash: an unhandled exception ends the program at once with its status, after
 #   Wine's line saying what it was and where; the debugger it would start instead waits, holding the
 #   run's output open;
